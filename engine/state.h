@@ -1,0 +1,163 @@
+// The engine's process-wide records: the SI input set, the computation
+// settings, the result arrays of the last integration run, the spin and
+// Coriolis parameters, the spin-drift tables, the drag tables and the scratch
+// values through which the calculator window's searches talk to the
+// integrator. Nothing is allocated per run; every run overwrites what the
+// previous one left. There is exactly one instance, reached through Engine().
+#pragma once
+
+#include <string>
+
+constexpr int MaxSteps = 30000;         // points of the trajectory arrays
+constexpr int MaxDragSpeed = 1700;      // m/s, top of every drag function
+constexpr int DragTableSize = 1710;     // entries of the per-m/s tables
+constexpr int DragTableRows = 12;       // row 0 (file) and the eleven built-in functions
+constexpr int DragTableSlots = 210;     // slots per row: velocities, then coefficients
+constexpr double SpeedOfSound = 340.29; // m/s, turns Mach numbers into speeds
+
+// Shot and atmosphere inputs in SI units, refilled from the calculator window
+// at the start of every computing action.
+struct InputParameters {
+    double BallisticCoefficient = 0;  // lb/in²
+    double FormFactor = 0;            // dimensionless; 0 in the variable mode
+    double BulletDiameter = 0;        // m
+    double BulletMass = 0;            // kg
+    double MuzzleVelocity = 0;        // m/s
+    double DepartureAngle = 0;        // degrees above the horizontal
+    double SightHeight = 0;           // m, line of sight above the bore
+    double ZeroRange = 0;             // m
+    double Gravity = 0;               // m/s²
+    double LongitudinalWind = 0;      // m/s, positive blowing in the shot direction
+    double CrossWind = 0;             // m/s, positive towards the shooter's right
+    double VerticalWind = 0;          // m/s, positive upward
+    double AirPressure = 0;           // Pa
+    double AirHumidity = 0;           // %
+    double AirTemperature = 0;        // K
+};
+
+struct BcBand {
+    double Coefficient = 0;  // lb/in²
+    double Velocity = 0;     // m/s, the band applies below this speed
+};
+
+// Ballistic coefficient that steps down with velocity, bands 1 to 5 at 0 to 4.
+struct SteppedBallisticCoefficient {
+    BcBand Bands[5];
+};
+
+// Cross wind given at up to five ranges.
+struct VariableCrossWind {
+    double CrossWindPositions[5] = {};  // m
+    double CrossWindSpeeds[5] = {};     // m/s
+};
+
+struct ComputationSettings {
+    // 0 idle, 1 trajectory table, 2 zeroing run, 3 apex search for MRD/GEE,
+    // 4 ballistic coefficient from a velocity, 5 coefficient and angle from two points.
+    int ComputationMode = 0;
+    double IntegrationStep = 0;       // s
+    double RangeStep = 25.0;          // m between table rows
+    double ClickValue = 1.0 / 240.0;  // degrees per sight click: a quarter MOA
+    double ComputationRangeX = 0;     // m range limit; 1e6 means none
+    double ComputationRangeY = 0;     // m lower height limit; 1e6 means none
+};
+
+// Result arrays of the last run, one entry per stored integration point,
+// point 0 at the muzzle; valid entries are 0 to LastPointIndex.
+struct TrajectoryArrays {
+    double TrajTime[MaxSteps] = {};            // s
+    double TrajRange[MaxSteps] = {};           // m
+    double TrajHeight[MaxSteps] = {};          // m during a run, cm after it
+    double TrajWindage[MaxSteps] = {};         // m during a run, cm after a table run
+    double TrajVelocityX[MaxSteps] = {};       // m/s
+    double TrajVelocityY[MaxSteps] = {};       // m/s
+    double TrajVelocityZ[MaxSteps] = {};       // m/s
+    double TrajCrossWind[MaxSteps] = {};       // m/s
+    double TrajInclination[MaxSteps] = {};     // degrees
+    double TrajSpecificEnergy[MaxSteps] = {};  // J/cm²
+    double TrajDerivedSeries[MaxSteps] = {};   // series computed for the graph
+    double TrajDragCoefficient[MaxSteps] = {}; // dimensionless
+    int LastPointIndex = 0;
+};
+
+struct SpinAndCoriolisParameters {
+    double Latitude = 0;                   // rad
+    double ShotAzimuth = 0;                // rad, from north
+    double EarthRotationRate = 0;          // rad/s; 7.292e-5 with Coriolis on
+    double BarrelTwist = 0;                // m per turn
+    double BulletLength = 0;               // m
+    double AxialMomentOfInertia = 0;       // kg·m²
+    double TransverseMomentOfInertia = 0;  // kg·m²
+    double InitialSpinRate = 0;            // rad/s
+    double SpinRate = 0;                   // rad/s at the current evaluation
+    double CurrentLiftCoefficient = 0;
+    double CurrentMomentCoefficient = 0;
+};
+
+// Per-m/s aerodynamic coefficients of the spin-drift model, entries 0..1700.
+struct SpinDriftTables {
+    double LiftCoefficientTable[DragTableSize] = {};
+    double OverturningMomentTable[DragTableSize] = {};
+};
+
+// Computation mode 5: two measured trajectory heights.
+struct TrajectoryFit {
+    double FitDistance1 = 0;        // m; 1e6 once the first height is recorded
+    double FitDistance2 = 0;        // m
+    double FitComputedHeight1 = 0;  // m relative to the line of sight
+    double FitComputedHeight2 = 0;  // m
+    double FitMeasuredHeight1 = 0;  // m
+    double FitMeasuredHeight2 = 0;  // m
+};
+
+// Computation mode 3: departure angle for a given maximum height.
+struct MrdGeeSearch {
+    double ApexHeight = 0;        // m above the line of sight
+    double ApexHeightTarget = 0;  // m
+    double GeeDistance = 0;       // m where the path comes back to the line of sight
+};
+
+// Uphill/downhill table: the target relative to the muzzle.
+struct SlopeShot {
+    double SlopeTargetHeight = 0;    // m; non-zero selects the up/downhill files
+    double SlopeTargetDistance = 0;  // m
+};
+
+struct EngineState {
+    InputParameters Input;
+    SteppedBallisticCoefficient SteppedBc;
+    VariableCrossWind Wind;
+    ComputationSettings Settings;
+    TrajectoryArrays Traj;
+    SpinAndCoriolisParameters Spin;
+    SpinDriftTables SpinTables;
+
+    // Working values of the equations of motion and the integrator.
+    double FlightTime = 0;              // s, time of the stage being evaluated
+    double StateVector[6] = {};         // vx, vy, vz (m/s), x, y, z (m)
+    double CurrentSpeed = 0;            // m/s, air-relative speed of the last evaluation
+    double CurrentDragCoefficient = 0;  // of the last evaluation
+
+    TrajectoryFit Fit;
+    MrdGeeSearch Mrd;
+    SlopeShot Slope;
+    double MeasuredVelocity = 0;  // m/s, target of the coefficient-from-velocity search
+    double CurrentEnergy = 0;     // J, row variable of the table writers
+
+    // The line of the most recent InterpolateLinear call anywhere.
+    double InterpolationSlope = 0;
+    double InterpolationIntercept = 0;
+
+    // Built-in drag functions, row k = item k of the drag-function list.
+    double DragTables[DragTableRows][DragTableSlots] = {};
+    // Drag coefficient of the function in use at every whole m/s 0..1700.
+    double ActiveDragTable[DragTableSize] = {};
+    // Path of the drag-function file loaded last.
+    std::string DragFileName;
+};
+
+// The single process-wide instance.
+EngineState& Engine();
+
+// Puts every record back to its program-start value (for tests).
+void ResetEngineState();

@@ -1,0 +1,110 @@
+// Drawing surface of images and windows. The declaration is Qt-free so the
+// plot and reticle code can be read and reasoned about without Qt; the
+// implementation draws with QPainter onto the image or window it belongs to.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// Colours in the Windows layout 0x00BBGGRR.
+using TColor = std::uint32_t;
+constexpr TColor clBlack = 0x000000;
+constexpr TColor clMaroon = 0x000080;
+constexpr TColor clGreen = 0x008000;
+constexpr TColor clOlive = 0x008080;
+constexpr TColor clNavy = 0x800000;
+constexpr TColor clPurple = 0x800080;
+constexpr TColor clTeal = 0x808000;
+constexpr TColor clGray = 0x808080;
+constexpr TColor clSilver = 0xC0C0C0;
+constexpr TColor clRed = 0x0000FF;
+constexpr TColor clLime = 0x00FF00;
+constexpr TColor clYellow = 0x00FFFF;
+constexpr TColor clBlue = 0xFF0000;
+constexpr TColor clFuchsia = 0xFF00FF;
+constexpr TColor clAqua = 0xFFFF00;
+constexpr TColor clWhite = 0xFFFFFF;
+constexpr TColor clBtnFace = 0xF0F0F0;
+
+constexpr int GetRValue(TColor c) { return static_cast<int>(c & 0xFF); }
+constexpr int GetGValue(TColor c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int GetBValue(TColor c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr TColor RGB(int r, int g, int b) {
+    return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+}
+
+enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear };
+enum TBrushStyle { bsSolid, bsClear };
+
+struct TPoint {
+    int x = 0;
+    int y = 0;
+};
+
+struct TRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+};
+
+inline TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
+
+struct TPen {
+    TColor Color = clBlack;
+    TPenStyle Style = psSolid;
+    int Width = 1;
+};
+
+struct TBrush {
+    TColor Color = clWhite;
+    TBrushStyle Style = bsSolid;
+};
+
+struct TFont {
+    std::string Name = "MS Sans Serif";
+    int Size = 8;  // points
+    TColor Color = clBlack;
+    bool Bold = false;
+};
+
+class QPaintDevice;
+
+// Pen, brush and font are read at every drawing call, as on the original
+// platform: change them, then draw.
+class TCanvas {
+public:
+    TCanvas();
+    ~TCanvas();
+    TCanvas(const TCanvas&) = delete;
+    TCanvas& operator=(const TCanvas&) = delete;
+
+    TPen Pen;
+    TBrush Brush;
+    TFont Font;
+
+    void MoveTo(int x, int y);
+    // Draws from the pen position to (x, y), the end pixel excluded.
+    void LineTo(int x, int y);
+    // Outline with the pen, inside filled with the brush; right/bottom exclusive.
+    void Rectangle(int x1, int y1, int x2, int y2);
+    // Fills with the brush, no outline; right/bottom exclusive.
+    void FillRect(const TRect& r);
+    // Ellipse inside the bounding box, outline with the pen, filled with the brush.
+    void Ellipse(int x1, int y1, int x2, int y2);
+    // Text with the top-left of its cell at (x, y), on the brush colour unless bsClear.
+    void TextOut(int x, int y, const std::string& text);
+    int TextHeight(const std::string& text);
+    int TextWidth(const std::string& text);
+    TPoint PenPos() const { return penPos_; }
+
+    // Binds the canvas to a paint device (an image's picture or a window's
+    // buffer); nullptr makes every drawing call a no-op.
+    void SetDevice(QPaintDevice* device);
+    QPaintDevice* Device() const { return device_; }
+
+private:
+    QPaintDevice* device_ = nullptr;
+    TPoint penPos_;
+};

@@ -1,0 +1,25 @@
+#include "engine/state.h"
+
+#include <gtest/gtest.h>
+
+TEST(EngineState, StartValues) {
+    ResetEngineState();
+    const EngineState& e = Engine();
+    EXPECT_EQ(e.Settings.RangeStep, 25.0);
+    EXPECT_EQ(e.Settings.ClickValue, 1.0 / 240.0);
+    EXPECT_EQ(e.Settings.IntegrationStep, 0.0);
+    EXPECT_EQ(e.Settings.ComputationMode, 0);
+    EXPECT_EQ(e.Traj.TrajHeight[MaxSteps - 1], 0.0);
+    EXPECT_EQ(e.InterpolationSlope, 0.0);
+    EXPECT_TRUE(e.DragFileName.empty());
+}
+
+TEST(EngineState, ResetPutsBackStartValues) {
+    Engine().Settings.RangeStep = 100;
+    Engine().Traj.TrajRange[123] = 5;
+    Engine().DragFileName = "x.drg";
+    ResetEngineState();
+    EXPECT_EQ(Engine().Settings.RangeStep, 25.0);
+    EXPECT_EQ(Engine().Traj.TrajRange[123], 0.0);
+    EXPECT_TRUE(Engine().DragFileName.empty());
+}

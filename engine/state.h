@@ -8,12 +8,12 @@
 
 #include <string>
 
-constexpr int MaxSteps = 30000;         // points of the trajectory arrays
-constexpr int MaxDragSpeed = 1700;      // m/s, top of every drag function
-constexpr int DragTableSize = 1710;     // entries of the per-m/s tables
-constexpr int DragTableRows = 12;       // row 0 (file) and the eleven built-in functions
-constexpr int DragTableSlots = 210;     // slots per row: velocities, then coefficients
-constexpr double SpeedOfSound = 340.29; // m/s, turns Mach numbers into speeds
+constexpr int MaxSteps = 30000;          // points of the trajectory arrays
+constexpr int MaxDragSpeed = 1700;       // m/s, top of every drag function
+constexpr int DragTableSize = 1710;      // entries of the per-m/s tables
+constexpr int DragTableRows = 12;        // row 0 (file) and the eleven built-in functions
+constexpr int DragTableSlots = 210;      // slots per row: velocities, then coefficients
+constexpr double SpeedOfSound = 340.29;  // m/s, turns Mach numbers into speeds
 
 // Shot and atmosphere inputs in SI units, refilled from the calculator window
 // at the start of every computing action.
@@ -65,18 +65,18 @@ struct ComputationSettings {
 // Result arrays of the last run, one entry per stored integration point,
 // point 0 at the muzzle; valid entries are 0 to LastPointIndex.
 struct TrajectoryArrays {
-    double TrajTime[MaxSteps] = {};            // s
-    double TrajRange[MaxSteps] = {};           // m
-    double TrajHeight[MaxSteps] = {};          // m during a run, cm after it
-    double TrajWindage[MaxSteps] = {};         // m during a run, cm after a table run
-    double TrajVelocityX[MaxSteps] = {};       // m/s
-    double TrajVelocityY[MaxSteps] = {};       // m/s
-    double TrajVelocityZ[MaxSteps] = {};       // m/s
-    double TrajCrossWind[MaxSteps] = {};       // m/s
-    double TrajInclination[MaxSteps] = {};     // degrees
-    double TrajSpecificEnergy[MaxSteps] = {};  // J/cm²
-    double TrajDerivedSeries[MaxSteps] = {};   // series computed for the graph
-    double TrajDragCoefficient[MaxSteps] = {}; // dimensionless
+    double TrajTime[MaxSteps] = {};             // s
+    double TrajRange[MaxSteps] = {};            // m
+    double TrajHeight[MaxSteps] = {};           // m during a run, cm after it
+    double TrajWindage[MaxSteps] = {};          // m during a run, cm after a table run
+    double TrajVelocityX[MaxSteps] = {};        // m/s
+    double TrajVelocityY[MaxSteps] = {};        // m/s
+    double TrajVelocityZ[MaxSteps] = {};        // m/s
+    double TrajCrossWind[MaxSteps] = {};        // m/s
+    double TrajInclination[MaxSteps] = {};      // degrees
+    double TrajSpecificEnergy[MaxSteps] = {};   // J/cm²
+    double TrajDerivedSeries[MaxSteps] = {};    // series computed for the graph
+    double TrajDragCoefficient[MaxSteps] = {};  // dimensionless
     int LastPointIndex = 0;
 };
 

@@ -1,0 +1,118 @@
+// Timings of the flight core with the start-up bullet: G1 0.462, 10.89 g,
+// 7.85 mm, 800 m/s, sight 40 mm, 15 °C, 1013.25 hPa, dry air, no wind, "Auto"
+// step. Each benchmark reports the median of ten repetitions.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include "engine/dragtables.h"
+#include "engine/integrator.h"
+#include "engine/spindrift.h"
+#include "engine/state.h"
+
+namespace {
+
+constexpr double NoLimit = 1000000;
+constexpr double StartAngle = 0.1;  // degrees
+
+// Fills the records as the input set-up does for the start-up bullet.
+void SetUpStartUpBullet(bool coriolisAndDrift) {
+    ResetEngineState();
+    FillDragTables();
+    double v[MaxRowPoints], c[MaxRowPoints];
+    BuildActiveDragTable(v, c, DragTablePoints(1, v, c));
+    InputParameters& in = Engine().Input;
+    in.BallisticCoefficient = 0.462;
+    in.BulletMass = 0.01089;
+    in.BulletDiameter = 0.00785;
+    in.MuzzleVelocity = 800;
+    in.SightHeight = 0.04;
+    in.DepartureAngle = StartAngle;
+    in.ZeroRange = 100;
+    in.AirTemperature = 15 + 273.15;
+    in.AirPressure = 101325;
+    in.Gravity = 9.81;
+    Engine().Settings.IntegrationStep = 0.0005;
+    if (!coriolisAndDrift) return;
+    Engine().Spin.EarthRotationRate = 7.292e-5;
+    Engine().Spin.Latitude = 50 * 0.0174532925239284;
+    Engine().Spin.ShotAzimuth = 90 * 0.0174532925239284;
+    BuildSpinDriftModel({0.00785, 0.01089, 800, 0.305, 3.98, 1.86, 0.51, 0.74, 0.25}, {});
+}
+
+FlightSettings Settings(bool coriolisAndDrift) {
+    FlightSettings s;
+    s.AutoStep = true;
+    s.Coriolis = coriolisAndDrift;
+    s.Drift = coriolisAndDrift;
+    return s;
+}
+
+void TableRunTo1000m(const FlightSettings& settings) {
+    EngineState& e = Engine();
+    e.Settings.ComputationMode = 1;
+    e.Settings.ComputationRangeX = 1000;
+    e.Settings.ComputationRangeY = NoLimit;
+    IntegrateTrajectory(settings);
+}
+
+// The zero-range iteration in its plain form: correct the angle by the angle
+// under which the height at the zero range is seen, at most six runs.
+void ZeroAt100m(const FlightSettings& settings) {
+    EngineState& e = Engine();
+    e.Input.DepartureAngle = StartAngle;
+    e.Settings.ComputationMode = 2;
+    for (int run = 0; run < 6; ++run) {
+        IntegrateTrajectory(settings);
+        const TrajectoryArrays& t = e.Traj;
+        const int last = t.LastPointIndex;
+        const double slope = (t.TrajHeight[last] - t.TrajHeight[last - 1]) /
+                             (t.TrajRange[last] - t.TrajRange[last - 1]);
+        const double height = t.TrajHeight[last] + slope * (e.Input.ZeroRange - t.TrajRange[last]);
+        const double old = e.Input.DepartureAngle;
+        e.Input.DepartureAngle = old - std::atan(0.01 * height / e.Input.ZeroRange) * 57.29577;
+        if (std::abs(old - e.Input.DepartureAngle) < 0.0003) break;
+        if (e.Input.DepartureAngle <= 0) e.Input.DepartureAngle = 0.05;
+    }
+}
+
+void BM_TableRun(benchmark::State& state) {
+    SetUpStartUpBullet(false);
+    const FlightSettings settings = Settings(false);
+    for (auto _ : state) {
+        Engine().Input.DepartureAngle = StartAngle;
+        TableRunTo1000m(settings);
+        benchmark::DoNotOptimize(Engine().Traj.TrajHeight[Engine().Traj.LastPointIndex]);
+    }
+}
+
+void ZeroingAndTable(benchmark::State& state, bool coriolisAndDrift) {
+    SetUpStartUpBullet(coriolisAndDrift);
+    const FlightSettings settings = Settings(coriolisAndDrift);
+    for (auto _ : state) {
+        ZeroAt100m(settings);
+        TableRunTo1000m(settings);
+        benchmark::DoNotOptimize(Engine().Traj.TrajHeight[Engine().Traj.LastPointIndex]);
+    }
+}
+
+void BM_ZeroingAndTable(benchmark::State& state) {
+    ZeroingAndTable(state, false);
+}
+void BM_ZeroingAndTableCoriolisDrift(benchmark::State& state) {
+    ZeroingAndTable(state, true);
+}
+
+}  // namespace
+
+BENCHMARK(BM_TableRun)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ZeroingAndTable)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_ZeroingAndTableCoriolisDrift)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+BENCHMARK_MAIN();

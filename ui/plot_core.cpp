@@ -190,6 +190,7 @@ bool GraphLoadCurve(GraphState& g, const double* xs, const double* ys, int first
 }
 
 int GraphPixel(double position) {
+    if (std::isnan(position)) return 0;
     return static_cast<int>(std::clamp(position, -GraphPixelLimit, GraphPixelLimit));
 }
 

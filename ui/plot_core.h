@@ -50,16 +50,6 @@ GraphDrawStyle DragGraphStyle();
 std::string TrajectoryXUnit(int axisXItem);
 std::string TrajectoryYUnit(int axisYItem);
 
-// The rubber band shown over the graph while a zoom drag is in progress, in
-// the image control's pixels.
-struct GraphZoomBox {
-    bool Shown = false;
-    int Slot = 0;
-    TPoint Corner;  // where the drag started
-    TPoint Mouse;   // where the mouse is now
-    TColor Color = clBlack;
-};
-
 // One graph instance: the records of up to ten graphs of one window (a slot
 // is the position of the graph's image control among the window's child
 // controls) and the window it is bound to. Far too large for a stack.
@@ -79,7 +69,6 @@ struct GraphState {
 
     TForm* Form = nullptr;  // the window whose child controls the slots index
     GraphDrawStyle Style;
-    GraphZoomBox ZoomBox;
 };
 
 // Size of a graph's image control in pixels.
@@ -125,7 +114,8 @@ int GraphPointCount(int first, int last, int stride);
 bool GraphLoadCurve(GraphState& g, const double* xs, const double* ys, int first, int last,
                     int stride, int slot, int curve, int style);
 
-// Clamps a finite pixel position to ±1e6 and truncates it toward zero.
+// Clamps a pixel position to ±1e6 and truncates it toward zero; not a
+// number gives 0.
 int GraphPixel(double position);
 // Clips the segment (x0, y0)-(x1, y1) to the ±1e6 px square; false when no
 // part of it lies inside. Parts inside keep their exact course.

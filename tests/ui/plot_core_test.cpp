@@ -234,6 +234,7 @@ TEST(GraphPixel, ClampsAndTruncatesTowardZero) {
     EXPECT_EQ(GraphPixel(-3.9), -3);
     EXPECT_EQ(GraphPixel(1e300), 1000000);
     EXPECT_EQ(GraphPixel(-1e300), -1000000);
+    EXPECT_EQ(GraphPixel(std::nan("")), 0);
 }
 
 TEST(GraphClipSegment, KeepsInsideSegmentsAndTheCourseOfLongOnes) {

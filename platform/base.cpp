@@ -2,6 +2,10 @@
 
 #include "platform/services.h"
 
-void Abort() { throw EAbort(); }
+void Abort() {
+    throw EAbort();
+}
 
-void ShowMessage(const std::string& text) { services().ShowMessage(text); }
+void ShowMessage(const std::string& text) {
+    services().ShowMessage(text);
+}

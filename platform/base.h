@@ -10,7 +10,7 @@
 // handler and all of its callers. Every place where Qt calls into our code
 // catches it and swallows it, so it never unwinds through Qt.
 class EAbort : public std::exception {
-public:
+  public:
     const char* what() const noexcept override { return "Operation aborted"; }
 };
 
@@ -18,7 +18,7 @@ public:
 // our code it is shown with the application's exception display (a message box
 // with the text) and the event ends as after an abort.
 class EConvertError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -1,0 +1,187 @@
+#include "platform/canvas.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <QVector>
+
+#include "platform/controls.h"
+#include "platform/qt_private.h"
+
+int FontPixelHeight(const TFont& font) {
+    if (font.Height != 0) return font.Height < 0 ? -font.Height : font.Height;
+    // Points to pixels at 96 per inch, rounded half up like MulDiv.
+    return (font.Size * 96 + 36) / 72;
+}
+
+namespace {
+
+// The dash patterns of the original platform's cosmetic pens, in pixels.
+QVector<qreal> DashPattern(TPenStyle style) {
+    switch (style) {
+        case psDash:
+            return {18, 6};
+        case psDot:
+            return {3, 3};
+        case psDashDot:
+            return {9, 6, 3, 6};
+        case psDashDotDot:
+            return {9, 3, 3, 3, 3, 3};
+        default:
+            return {};
+    }
+}
+
+QPen ToQPen(const TPen& pen) {
+    if (pen.Style == psClear) return QPen(Qt::NoPen);
+    const int width = pen.Width < 1 ? 1 : pen.Width;
+    QPen result(ToQColor(pen.Color));
+    result.setWidth(width);
+    // A one-pixel pen with flat caps leaves out the end pixel of a line, as
+    // the original platform does; wider pens end round there.
+    result.setCapStyle(width == 1 ? Qt::FlatCap : Qt::RoundCap);
+    result.setJoinStyle(width == 1 ? Qt::MiterJoin : Qt::RoundJoin);
+    if (pen.Style != psSolid) {
+        // Qt scales dash patterns by the pen width; the original keeps pixels.
+        QVector<qreal> pattern = DashPattern(pen.Style);
+        for (qreal& v : pattern) v /= width;
+        result.setDashPattern(pattern);
+    }
+    return result;
+}
+
+QBrush ToQBrush(const TBrush& brush) {
+    if (brush.Style == bsClear) return QBrush(Qt::NoBrush);
+    return QBrush(ToQColor(brush.Color));
+}
+
+// One painter per drawing call: the canvas holds no painter between calls, so
+// the image can be saved, resized or shown at any time.
+class CallPainter {
+  public:
+    explicit CallPainter(QPaintDevice* device) {
+        if (device && device->width() > 0 && device->height() > 0) painter_.begin(device);
+    }
+    bool active() const { return painter_.isActive(); }
+    QPainter& operator*() { return painter_; }
+    QPainter* operator->() { return &painter_; }
+
+  private:
+    QPainter painter_;
+};
+
+}  // namespace
+
+QFont ToQFont(const TFont& font) {
+    QFont result(QString::fromStdString(font.Name));
+    result.setPixelSize(FontPixelHeight(font));
+    result.setBold(font.Bold);
+    return result;
+}
+
+TCanvas::TCanvas() = default;
+TCanvas::~TCanvas() = default;
+
+void TCanvas::SetDevice(QPaintDevice* device) {
+    device_ = device;
+}
+
+void TCanvas::MoveTo(int x, int y) {
+    penPos_ = {x, y};
+}
+
+void TCanvas::LineTo(int x, int y) {
+    const TPoint from = penPos_;
+    penPos_ = {x, y};
+    CallPainter p(device_);
+    if (!p.active()) return;
+    p->setPen(ToQPen(Pen));
+    p->drawLine(from.x, from.y, x, y);
+    p->end();
+    if (OnChange) OnChange();
+}
+
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+    if (x2 < x1) std::swap(x1, x2);
+    if (y2 < y1) std::swap(y1, y2);
+    if (x2 - x1 < 1 || y2 - y1 < 1) return;
+    CallPainter p(device_);
+    if (!p.active()) return;
+    if (Brush.Style != bsClear) p->fillRect(QRect(x1, y1, x2 - x1, y2 - y1), ToQColor(Brush.Color));
+    if (Pen.Style != psClear) {
+        p->setPen(ToQPen(Pen));
+        p->setBrush(Qt::NoBrush);
+        // An outline drawn on QRect(x, y, w, h) covers w + 1 pixels, so this
+        // frame covers x1 .. x2 - 1 like the original.
+        p->drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+    }
+    p->end();
+    if (OnChange) OnChange();
+}
+
+void TCanvas::FillRect(const TRect& r) {
+    if (Brush.Style == bsClear || r.Right <= r.Left || r.Bottom <= r.Top) return;
+    CallPainter p(device_);
+    if (!p.active()) return;
+    p->fillRect(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top), ToQColor(Brush.Color));
+    p->end();
+    if (OnChange) OnChange();
+}
+
+void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+    if (x2 < x1) std::swap(x1, x2);
+    if (y2 < y1) std::swap(y1, y2);
+    if (x2 - x1 < 1 || y2 - y1 < 1) return;
+    CallPainter p(device_);
+    if (!p.active()) return;
+    p->setPen(ToQPen(Pen));
+    p->setBrush(ToQBrush(Brush));
+    p->drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+    p->end();
+    if (OnChange) OnChange();
+}
+
+void TCanvas::TextOut(int x, int y, const std::string& text) {
+    CallPainter p(device_);
+    if (!p.active()) return;
+    const QString s = QString::fromStdString(text);
+    const QFont font = ToQFont(Font);
+    const QFontMetrics metrics(font, device_);
+    if (Brush.Style != bsClear)
+        p->fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()),
+                    ToQColor(Brush.Color));
+    p->setFont(font);
+    p->setPen(ToQColor(Font.Color));
+    p->drawText(x, y + metrics.ascent(), s);
+    p->end();
+    penPos_ = {x + metrics.horizontalAdvance(s), y};
+    if (OnChange) OnChange();
+}
+
+int TCanvas::TextHeight(const std::string& text) {
+    const QFontMetrics metrics(ToQFont(Font), device_);
+    (void)text;
+    return metrics.height();
+}
+
+int TCanvas::TextWidth(const std::string& text) {
+    const QFontMetrics metrics(ToQFont(Font), device_);
+    return metrics.horizontalAdvance(QString::fromStdString(text));
+}
+
+void TCanvas::StretchDraw(const TRect& r, const QImage& image) {
+    if (r.Right <= r.Left || r.Bottom <= r.Top || image.isNull()) return;
+    CallPainter p(device_);
+    if (!p.active()) return;
+    p->setRenderHint(QPainter::SmoothPixmapTransform);
+    p->drawImage(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top), image);
+    p->end();
+    if (OnChange) OnChange();
+}
+
+void TCanvas::StretchDraw(const TRect& r, TPicture& picture) {
+    StretchDraw(r, picture.Image());
+}

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -27,9 +28,15 @@ constexpr TColor clAqua = 0xFFFF00;
 constexpr TColor clWhite = 0xFFFFFF;
 constexpr TColor clBtnFace = 0xF0F0F0;
 
-constexpr int GetRValue(TColor c) { return static_cast<int>(c & 0xFF); }
-constexpr int GetGValue(TColor c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int GetBValue(TColor c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int GetRValue(TColor c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GetGValue(TColor c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int GetBValue(TColor c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 constexpr TColor RGB(int r, int g, int b) {
     return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
@@ -49,7 +56,9 @@ struct TRect {
     int Bottom = 0;
 };
 
-inline TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
+inline TRect Rect(int left, int top, int right, int bottom) {
+    return {left, top, right, bottom};
+}
 
 struct TPen {
     TColor Color = clBlack;
@@ -64,17 +73,24 @@ struct TBrush {
 
 struct TFont {
     std::string Name = "MS Sans Serif";
-    int Size = 8;  // points
+    int Size = 8;  // points, at 96 pixels per inch
     TColor Color = clBlack;
     bool Bold = false;
+    int Height = 0;  // character height in pixels; when non-zero it wins over Size
 };
 
+// Pixel height of a font: Height when given, else Size points at 96 pixels per
+// inch, rounded as the original platform rounds it.
+int FontPixelHeight(const TFont& font);
+
 class QPaintDevice;
+class QImage;
+class TPicture;
 
 // Pen, brush and font are read at every drawing call, as on the original
 // platform: change them, then draw.
 class TCanvas {
-public:
+  public:
     TCanvas();
     ~TCanvas();
     TCanvas(const TCanvas&) = delete;
@@ -97,14 +113,21 @@ public:
     void TextOut(int x, int y, const std::string& text);
     int TextHeight(const std::string& text);
     int TextWidth(const std::string& text);
+    // Draws the whole image scaled into the rectangle (right/bottom exclusive).
+    void StretchDraw(const TRect& r, const QImage& image);
+    void StretchDraw(const TRect& r, TPicture& picture);
     TPoint PenPos() const { return penPos_; }
+
+    // Runs after every drawing call; the image control uses it to schedule a
+    // repaint of what was drawn.
+    std::function<void()> OnChange;
 
     // Binds the canvas to a paint device (an image's picture or a window's
     // buffer); nullptr makes every drawing call a no-op.
     void SetDevice(QPaintDevice* device);
     QPaintDevice* Device() const { return device_; }
 
-private:
+  private:
     QPaintDevice* device_ = nullptr;
     TPoint penPos_;
 };

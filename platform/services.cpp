@@ -7,7 +7,7 @@ namespace {
 // Used until the program or a test installs its own services: nothing may
 // block, so messages go to standard error and every dialog is cancelled.
 class FallbackServices final : public Services {
-public:
+  public:
     void ShowMessage(const std::string& text) override {
         std::fprintf(stderr, "%s\n", text.c_str());
     }
@@ -21,7 +21,9 @@ Services* current = &fallback;
 
 }  // namespace
 
-Services& services() { return *current; }
+Services& services() {
+    return *current;
+}
 
 Services* setServices(Services* replacement) {
     Services* previous = current == &fallback ? nullptr : current;

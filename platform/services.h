@@ -24,7 +24,7 @@ struct FileDialogRequest {
 };
 
 class Services {
-public:
+  public:
     virtual ~Services() = default;
     // Plain message box with one OK button; returns when it is closed.
     virtual void ShowMessage(const std::string& text) = 0;

@@ -3,14 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <clocale>
 #include <cstdlib>
+
+#include "platform/application.h"
 
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
-    // Files are written with '.' decimals whatever the user's locale.
-    std::setlocale(LC_NUMERIC, "C");
+    // Number formatting back to "C", locale decimal separator, font substitutes.
+    InitializePlatform();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,6 +1,9 @@
 #include "platform/base.h"
-#include "platform/services.h"
 
 #include <gtest/gtest.h>
 
-TEST(Abort, RaisesSilentAbort) { EXPECT_THROW(Abort(), EAbort); }
+#include "platform/services.h"
+
+TEST(Abort, RaisesSilentAbort) {
+    EXPECT_THROW(Abort(), EAbort);
+}

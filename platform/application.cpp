@@ -1,0 +1,100 @@
+#include "platform/application.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QLocale>
+#include <clocale>
+#include <cstdio>
+
+#include "platform/base.h"
+#include "platform/qt_private.h"
+#include "platform/services.h"
+#include "platform/sysutils.h"
+
+namespace {
+
+char LocaleSeparator() {
+    const QString point = QLocale().decimalPoint();
+    const char c = point.isEmpty() ? '.' : point.at(0).toLatin1();
+    return c ? c : '.';
+}
+
+// The windows name Windows fonts; these machines have metric-compatible
+// Liberation fonts, or at least some sans font.
+void SubstituteFonts() {
+    const QStringList families = QFontDatabase::families();
+    QString sans = "Liberation Sans";
+    if (!families.contains(sans)) sans = families.contains("DejaVu Sans") ? "DejaVu Sans" : "Sans";
+    for (const char* windowsName : {"MS Sans Serif", "Arial", "Tahoma", "Microsoft Sans Serif"})
+        QFont::insertSubstitution(windowsName, sans);
+}
+
+// Shows a message without ever letting an exception out.
+void ShowSafely(const std::string& text) {
+    try {
+        services().ShowMessage(text);
+    } catch (...) {
+        std::fprintf(stderr, "%s\n", text.c_str());
+    }
+}
+
+}  // namespace
+
+void InitializePlatform() {
+    // QApplication switches the C library to the user's locale; files are
+    // written with '.' decimals whatever it is.
+    std::setlocale(LC_NUMERIC, "C");
+    SetDecimalSeparatorSource(&LocaleSeparator);
+    static bool fontsDone = false;
+    if (!fontsDone) {
+        SubstituteFonts();
+        fontsDone = true;
+    }
+}
+
+void ProcessMessages() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void ShowException(const std::exception& error) {
+    ShowSafely(error.what());
+}
+
+void RunEvent(const std::function<void()>& body) {
+    try {
+        body();
+    } catch (const EAbort&) {
+        // The silent abort: the event simply ends.
+    } catch (const std::exception& error) {
+        ShowSafely(error.what());
+    } catch (...) {
+        ShowSafely("An unexpected error occurred.");
+    }
+}
+
+TApplication::TApplication(int& argc, char** argv)
+    : app_(std::make_unique<QApplication>(argc, argv)) {
+    InitializePlatform();
+    // Only the main form's closing ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+TApplication::~TApplication() {
+    for (auto it = forms_.rbegin(); it != forms_.rend(); ++it) (*it)->RunDestroy();
+    while (!forms_.empty()) forms_.pop_back();
+}
+
+void TApplication::Adopt(TForm* form) {
+    forms_.emplace_back(form);
+}
+
+int TApplication::Run() {
+    if (TForm* main = MainForm()) main->Show();
+    QApplication::exec();
+    return 0;
+}
+
+void TApplication::Terminate() {
+    QCoreApplication::quit();
+}

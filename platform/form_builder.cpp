@@ -1,0 +1,369 @@
+// Building a form's components from its description, with the mechanical
+// checks that keep descriptions and window classes in step.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
+#include <set>
+
+#include "platform/dialogs.h"
+#include "platform/form_parts.h"
+#include "platform/forms.h"
+#include "platform/qt_private.h"
+
+namespace {
+
+const char* KindName(Kind kind) {
+    static const char* const names[] = {
+        "Label",    "Edit",       "Button",     "BitBtn",    "CheckBox",    "RadioButton",
+        "GroupBox", "RadioGroup", "ComboBox",   "Memo",      "PageControl", "TabSheet",
+        "UpDown",   "ScrollBar",  "StringGrid", "Panel",     "Bevel",       "Image",
+        "MainMenu", "MenuItem",   "OpenDialog", "SaveDialog"};
+    return names[static_cast<int>(kind)];
+}
+
+bool OneOf(Kind kind, std::initializer_list<Kind> kinds) {
+    for (Kind k : kinds)
+        if (k == kind) return true;
+    return false;
+}
+
+bool IsNonVisual(Kind k) {
+    return OneOf(k, {Kind::MainMenu, Kind::MenuItem, Kind::OpenDialog, Kind::SaveDialog});
+}
+
+bool IsContainer(Kind k) {
+    return OneOf(k, {Kind::Panel, Kind::GroupBox, Kind::TabSheet});
+}
+
+// The properties a kind has; a description that sets any other one to a
+// value other than its default is refused.
+struct PropertyRule {
+    const char* name;
+    bool (*isSet)(const ControlDescription&);
+    std::initializer_list<Kind> kinds;
+};
+
+const ControlDescription defaults{};
+
+using K = Kind;
+const PropertyRule propertyRules[] = {
+    {"caption",
+     [](const ControlDescription& d) { return !d.caption.empty(); },
+     {K::Label, K::Edit, K::Button, K::BitBtn, K::CheckBox, K::RadioButton, K::GroupBox,
+      K::RadioGroup, K::ComboBox, K::TabSheet, K::Panel, K::MenuItem, K::OpenDialog,
+      K::SaveDialog}},
+    {"items",
+     [](const ControlDescription& d) { return !d.items.empty(); },
+     {K::RadioGroup, K::ComboBox, K::Memo}},
+    {"itemIndex",
+     [](const ControlDescription& d) { return d.itemIndex != -1; },
+     {K::RadioGroup, K::ComboBox, K::PageControl}},
+    {"checked",
+     [](const ControlDescription& d) { return d.checked; },
+     {K::CheckBox, K::RadioButton}},
+    {"alignment",
+     [](const ControlDescription& d) { return d.alignment != taLeftJustify; },
+     {K::Label}},
+    {"color",
+     [](const ControlDescription& d) { return d.color.has_value(); },
+     {K::Label, K::Panel, K::Edit, K::Memo}},
+    {"editable", [](const ControlDescription& d) { return !d.editable; }, {K::ComboBox}},
+    {"readOnly", [](const ControlDescription& d) { return d.readOnly; }, {K::Edit, K::Memo}},
+    {"isDefault", [](const ControlDescription& d) { return d.isDefault; }, {K::Button, K::BitBtn}},
+    {"min/max/position",
+     [](const ControlDescription& d) {
+         return d.min != defaults.min || d.max != defaults.max || d.position != defaults.position;
+     },
+     {K::ScrollBar, K::UpDown}},
+    {"columns", [](const ControlDescription& d) { return d.columns != 1; }, {K::RadioGroup}},
+    {"bevelInner/bevelOuter",
+     [](const ControlDescription& d) {
+         return d.bevelInner != defaults.bevelInner || d.bevelOuter != defaults.bevelOuter;
+     },
+     {K::Panel}},
+    {"shape/bevelStyle",
+     [](const ControlDescription& d) {
+         return d.shape != defaults.shape || d.bevelStyle != defaults.bevelStyle;
+     },
+     {K::Bevel}},
+    {"grid layout",
+     [](const ControlDescription& d) {
+         return d.colCount != defaults.colCount || d.rowCount != defaults.rowCount ||
+                d.fixedCols != defaults.fixedCols || d.fixedRows != defaults.fixedRows ||
+                d.defaultRowHeight != defaults.defaultRowHeight || !d.colWidths.empty() ||
+                d.gridEditing;
+     },
+     {K::StringGrid}},
+    {"file dialog settings",
+     [](const ControlDescription& d) {
+         return !d.filter.empty() || !d.defaultExt.empty() || !d.fileName.empty() ||
+                !d.initialDir.empty() || d.overwritePrompt;
+     },
+     {K::OpenDialog, K::SaveDialog}},
+    {"onClick",
+     [](const ControlDescription& d) { return !d.onClick.empty(); },
+     {K::Button, K::BitBtn, K::CheckBox, K::RadioButton, K::RadioGroup, K::UpDown, K::Image,
+      K::Label, K::Panel, K::MenuItem, K::StringGrid}},
+    {"onChange",
+     [](const ControlDescription& d) { return !d.onChange.empty(); },
+     {K::Edit, K::ComboBox, K::ScrollBar, K::Memo, K::PageControl}},
+    {"onDblClick / mouse events",
+     [](const ControlDescription& d) {
+         return !d.onDblClick.empty() || !d.onMouseDown.empty() || !d.onMouseMove.empty() ||
+                !d.onMouseUp.empty();
+     },
+     {K::Image, K::Label, K::Panel, K::StringGrid}},
+};
+
+[[noreturn]] void Fail(const std::string& form, const std::string& what) {
+    throw FormDescriptionError("Form '" + form + "': " + what);
+}
+
+void CheckProperties(const std::string& form, const ControlDescription& d) {
+    for (const PropertyRule& rule : propertyRules) {
+        if (rule.isSet(d) && !OneOf(d.kind, rule.kinds))
+            Fail(form, d.name + " (" + KindName(d.kind) + ") has no property " + rule.name);
+    }
+    const bool hasRect = d.left != 0 || d.top != 0 || d.width != 0 || d.height != 0;
+    if (hasRect && (IsNonVisual(d.kind) || d.kind == Kind::TabSheet))
+        Fail(form, d.name + " (" + KindName(d.kind) + ") has no position or size");
+    const int itemCount = static_cast<int>(d.items.size());
+    if (d.kind != Kind::PageControl && d.itemIndex >= itemCount)
+        Fail(form, d.name + ": item index " + std::to_string(d.itemIndex) + " beyond its items");
+}
+
+// Which parents a kind may have.
+void CheckParent(const std::string& form, const ControlDescription& d, const TComponent* parent,
+                 Kind parentKind) {
+    const std::string what = d.name + " (" + KindName(d.kind) + ")";
+    if (d.kind == Kind::TabSheet) {
+        if (!parent || parentKind != Kind::PageControl)
+            Fail(form, what + " must lie in a page control");
+        return;
+    }
+    if (d.kind == Kind::MenuItem) {
+        if (!parent || !OneOf(parentKind, {Kind::MainMenu, Kind::MenuItem}))
+            Fail(form, what + " must lie in a main menu or menu item");
+        return;
+    }
+    if (!parent) return;
+    if (IsNonVisual(d.kind)) Fail(form, what + " belongs to the form itself");
+    if (!IsContainer(parentKind))
+        Fail(form, what + " cannot lie in " + parent->Name() + " (" + KindName(parentKind) + ")");
+}
+
+}  // namespace
+
+void TForm::BuildControl(const ControlDescription& d) {
+    if (d.name.empty()) Fail(name_, "a component without a name");
+    if (byName_.count(d.name)) Fail(name_, "duplicate name '" + d.name + "'");
+    TComponent* parent = nullptr;
+    Kind parentKind = Kind::Label;
+    if (!d.parent.empty()) {
+        parent = FindComponent(d.parent);
+        if (!parent) Fail(name_, d.name + " names unknown parent '" + d.parent + "'");
+        for (const ControlDescription& other : description_.controls)
+            if (other.name == d.parent) parentKind = other.kind;
+    }
+    CheckParent(name_, d, parent, parentKind);
+    CheckProperties(name_, d);
+
+    FormWindow* window = parts_->window;
+    auto* parentControl = dynamic_cast<TControl*>(parent);
+    ControlSetup setup;
+    setup.form = this;
+    setup.parent = parentControl;
+    setup.parentWidget = parentControl ? parentControl->Widget() : window->client();
+    setup.description = &d;
+
+    std::unique_ptr<TComponent> made;
+    switch (d.kind) {
+        case Kind::Label:
+            made = std::make_unique<TLabel>(setup);
+            break;
+        case Kind::Edit:
+            made = std::make_unique<TEdit>(setup);
+            break;
+        case Kind::Button:
+            made = std::make_unique<TButton>(setup);
+            break;
+        case Kind::BitBtn:
+            made = std::make_unique<TBitBtn>(setup);
+            break;
+        case Kind::CheckBox:
+            made = std::make_unique<TCheckBox>(setup);
+            break;
+        case Kind::RadioButton:
+            made = std::make_unique<TRadioButton>(setup);
+            break;
+        case Kind::GroupBox:
+            made = std::make_unique<TGroupBox>(setup);
+            break;
+        case Kind::RadioGroup:
+            made = std::make_unique<TRadioGroup>(setup);
+            break;
+        case Kind::ComboBox:
+            made = std::make_unique<TComboBox>(setup);
+            break;
+        case Kind::Memo:
+            made = std::make_unique<TMemo>(setup);
+            break;
+        case Kind::PageControl:
+            made = std::make_unique<TPageControl>(setup);
+            break;
+        case Kind::TabSheet:
+            made = std::make_unique<TTabSheet>(setup);
+            break;
+        case Kind::UpDown:
+            made = std::make_unique<TUpDown>(setup);
+            break;
+        case Kind::ScrollBar:
+            made = std::make_unique<TScrollBar>(setup);
+            break;
+        case Kind::StringGrid:
+            made = std::make_unique<TStringGrid>(setup);
+            break;
+        case Kind::Panel:
+            made = std::make_unique<TPanel>(setup);
+            break;
+        case Kind::Bevel:
+            made = std::make_unique<TBevel>(setup);
+            break;
+        case Kind::Image:
+            made = std::make_unique<TImage>(setup);
+            break;
+        case Kind::MainMenu: {
+            if (parts_->menuBar) Fail(name_, "a second main menu '" + d.name + "'");
+            parts_->menuBar = new QMenuBar(window);
+            window->layout()->setMenuBar(parts_->menuBar);
+            made = std::make_unique<TMainMenu>(this, d.name);
+            break;
+        }
+        case Kind::MenuItem: {
+            auto* action = new QAction(QStr(d.caption), window);
+            action->setEnabled(d.enabled);
+            action->setVisible(d.visible);
+            if (auto* item = dynamic_cast<TMenuItem*>(parent)) {
+                QAction* parentAction = item->Action();
+                if (!parentAction->menu()) parentAction->setMenu(new QMenu(window));
+                parentAction->menu()->addAction(action);
+            } else {
+                parts_->menuBar->addAction(action);
+            }
+            made = std::make_unique<TMenuItem>(this, d.name, action);
+            break;
+        }
+        case Kind::OpenDialog:
+        case Kind::SaveDialog: {
+            std::unique_ptr<TOpenDialog> dialog;
+            if (d.kind == Kind::SaveDialog)
+                dialog = std::make_unique<TSaveDialog>(this, d.name);
+            else
+                dialog = std::make_unique<TOpenDialog>(this, d.name);
+            dialog->Title = d.caption;
+            dialog->Filter = d.filter;
+            dialog->DefaultExt = d.defaultExt;
+            dialog->FileName = d.fileName;
+            dialog->InitialDir = d.initialDir;
+            dialog->OverwritePrompt = d.overwritePrompt;
+            made = std::move(dialog);
+            break;
+        }
+    }
+    TComponent* component = made.get();
+    components_.push_back(std::move(made));
+    byName_[d.name] = component;
+    if (auto* control = dynamic_cast<TControl*>(component); control && !parent)
+        children_.push_back(control);
+}
+
+void TForm::Bind(const std::string& name, TNotifyEvent handler) {
+    if (!notifyHandlers_.emplace(name, std::move(handler)).second)
+        Fail(name_, "handler '" + name + "' bound twice");
+}
+
+void TForm::Bind(const std::string& name, TMouseEvent handler) {
+    if (!mouseHandlers_.emplace(name, std::move(handler)).second)
+        Fail(name_, "handler '" + name + "' bound twice");
+}
+
+void TForm::Bind(const std::string& name, TMouseMoveEvent handler) {
+    if (!mouseMoveHandlers_.emplace(name, std::move(handler)).second)
+        Fail(name_, "handler '" + name + "' bound twice");
+}
+
+void TForm::Bind(const std::string& name, TUDClickEvent handler) {
+    if (!upDownHandlers_.emplace(name, std::move(handler)).second)
+        Fail(name_, "handler '" + name + "' bound twice");
+}
+
+namespace {
+
+// Looks a handler named in the description up among the bindings of its type.
+template <class Handler>
+Handler TakeHandler(const std::string& form, const std::map<std::string, Handler>& bound,
+                    std::set<std::string>& used, const std::string& where,
+                    const std::string& name) {
+    const auto it = bound.find(name);
+    if (it == bound.end())
+        Fail(form, where + " names handler '" + name +
+                       "', which the window class did not bind with that event's signature");
+    used.insert(name);
+    return it->second;
+}
+
+}  // namespace
+
+void TForm::WireHandlers() {
+    std::set<std::string> used;
+    auto notify = [&](TNotifyEvent& slot, const std::string& where, const std::string& name) {
+        if (!name.empty()) slot = TakeHandler(name_, notifyHandlers_, used, where, name);
+    };
+    notify(FormCreate, "OnCreate", description_.onCreate);
+    notify(FormActivate, "OnActivate", description_.onActivate);
+    notify(FormDestroy, "OnDestroy", description_.onDestroy);
+    notify(FormResize, "OnResize", description_.onResize);
+    for (const ControlDescription& d : description_.controls) {
+        TComponent* component = FindComponent(d.name);
+        if (auto* item = dynamic_cast<TMenuItem*>(component)) {
+            notify(item->OnClick, d.name + ".OnClick", d.onClick);
+            continue;
+        }
+        auto* control = dynamic_cast<TControl*>(component);
+        if (!control) continue;
+        if (auto* upDown = dynamic_cast<TUpDown*>(control); upDown && !d.onClick.empty()) {
+            upDown->OnClick =
+                TakeHandler(name_, upDownHandlers_, used, d.name + ".OnClick", d.onClick);
+        } else {
+            notify(control->OnClick, d.name + ".OnClick", d.onClick);
+        }
+        notify(control->OnChange, d.name + ".OnChange", d.onChange);
+        notify(control->OnDblClick, d.name + ".OnDblClick", d.onDblClick);
+        if (!d.onMouseDown.empty())
+            control->OnMouseDown =
+                TakeHandler(name_, mouseHandlers_, used, d.name + ".OnMouseDown", d.onMouseDown);
+        if (!d.onMouseUp.empty())
+            control->OnMouseUp =
+                TakeHandler(name_, mouseHandlers_, used, d.name + ".OnMouseUp", d.onMouseUp);
+        if (!d.onMouseMove.empty())
+            control->OnMouseMove = TakeHandler(name_, mouseMoveHandlers_, used,
+                                               d.name + ".OnMouseMove", d.onMouseMove);
+    }
+    auto checkAllUsed = [&](const auto& bound) {
+        for (const auto& [name, handler] : bound)
+            if (!used.count(name))
+                Fail(name_, "handler '" + name + "' is bound but named by no event");
+    };
+    checkAllUsed(notifyHandlers_);
+    checkAllUsed(mouseHandlers_);
+    checkAllUsed(mouseMoveHandlers_);
+    checkAllUsed(upDownHandlers_);
+}
+
+void TForm::FinishCreate() {
+    if (finished_) Fail(name_, "FinishCreate called twice");
+    WireHandlers();
+    finished_ = true;
+    if (FormCreate) RunEvent([this] { FormCreate(this); });
+}

@@ -1,0 +1,115 @@
+// Pictures and image controls.
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWidget>
+#include <stdexcept>
+
+#include "platform/controls.h"
+#include "platform/forms.h"
+#include "platform/qt_private.h"
+
+namespace {
+
+class ImageWidget : public QWidget {
+  public:
+    ImageWidget(QWidget* parent, TPicture* picture) : QWidget(parent), picture_(picture) {
+        setMouseTracking(true);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.drawImage(0, 0, picture_->Image());
+    }
+
+  private:
+    TPicture* picture_;
+};
+
+}  // namespace
+
+TPicture::TPicture() : image_(std::make_unique<QImage>()) {
+    canvas_.OnChange = [this] { Changed(); };
+}
+
+TPicture::~TPicture() = default;
+
+int TPicture::Width() const {
+    return image_->width();
+}
+int TPicture::Height() const {
+    return image_->height();
+}
+
+void TPicture::SetSize(int width, int height) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (width == Width() && height == Height()) return;
+    QImage resized;
+    if (width > 0 && height > 0) {
+        resized = QImage(width, height, QImage::Format_RGB32);
+        resized.fill(Qt::white);
+        QPainter painter(&resized);
+        painter.drawImage(0, 0, *image_);
+    }
+    // The canvas keeps pointing at the same QImage object.
+    *image_ = resized;
+    canvas_.SetDevice(image_->isNull() ? nullptr : image_.get());
+    Changed();
+}
+
+void TPicture::SaveToFile(const std::string& path) {
+    QImageWriter writer(QStr(path), "bmp");
+    const QImage picture =
+        image_->isNull() ? QImage() : image_->convertToFormat(QImage::Format_RGB888);
+    if (picture.isNull() || !writer.write(picture)) {
+        const std::string reason =
+            picture.isNull() ? "the picture is empty" : StdStr(writer.errorString());
+        throw std::runtime_error("Cannot create file \"" + path + "\". " + reason);
+    }
+}
+
+void TPicture::SetPixels(int width, int height, const unsigned char* rgb, int stride) {
+    if (width <= 0 || height <= 0 || !rgb) {
+        SetSize(0, 0);
+        return;
+    }
+    QImage copy(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        const unsigned char* row = rgb + static_cast<std::ptrdiff_t>(y) * stride;
+        auto* out = reinterpret_cast<QRgb*>(copy.scanLine(y));
+        for (int x = 0; x < width; ++x) out[x] = qRgb(row[3 * x], row[3 * x + 1], row[3 * x + 2]);
+    }
+    *image_ = copy;
+    canvas_.SetDevice(image_.get());
+    Changed();
+}
+
+TColor TPicture::Pixel(int x, int y) const {
+    if (!image_->valid(x, y)) return clBlack;
+    return ToTColor(QColor(image_->pixel(x, y)));
+}
+
+void TPicture::Changed() {
+    if (OnChange) OnChange();
+}
+
+TImage::TImage(const ControlSetup& setup) : TImage(setup, std::make_unique<TPicture>()) {}
+
+TImage::TImage(const ControlSetup& setup, std::unique_ptr<TPicture> picture)
+    : TControl(setup.With(new ImageWidget(setup.parentWidget, picture.get()))),
+      picture_(std::move(picture)) {
+    QWidget* widget = Widget();
+    picture_->OnChange = [widget] { widget->update(); };
+    InstallMouseEvents(this, widget);
+}
+
+TImage::~TImage() = default;
+
+TCanvas* TImage::Canvas() {
+    if (picture_->Empty()) picture_->SetSize(Width(), Height());
+    return picture_->Canvas();
+}

@@ -1,0 +1,155 @@
+// Drawing calls hit exactly the pixels the original platform hits, and a
+// picture survives the round trip through a Windows bitmap file.
+#include "platform/canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "platform/controls.h"
+
+namespace {
+
+class CanvasTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        picture.SetSize(24, 16);
+        canvas = picture.Canvas();
+    }
+    TColor At(int x, int y) const { return picture.Pixel(x, y); }
+
+    TPicture picture;
+    TCanvas* canvas = nullptr;
+};
+
+TEST_F(CanvasTest, NewPictureIsWhite) {
+    EXPECT_EQ(At(0, 0), clWhite);
+    EXPECT_EQ(At(23, 15), clWhite);
+}
+
+TEST_F(CanvasTest, LineLeavesOutItsEndPixel) {
+    canvas->MoveTo(2, 3);
+    canvas->LineTo(9, 3);
+    EXPECT_EQ(At(2, 3), clBlack);
+    EXPECT_EQ(At(8, 3), clBlack);
+    EXPECT_EQ(At(9, 3), clWhite);
+    EXPECT_EQ(canvas->PenPos().x, 9);
+    canvas->LineTo(9, 10);  // from the pen position on
+    EXPECT_EQ(At(9, 3), clBlack);
+    EXPECT_EQ(At(9, 9), clBlack);
+    EXPECT_EQ(At(9, 10), clWhite);
+}
+
+TEST_F(CanvasTest, RectangleFramesWithPenAndFillsWithBrush) {
+    canvas->Pen.Color = clBlue;
+    canvas->Brush.Color = clRed;
+    canvas->Rectangle(3, 2, 10, 8);
+    EXPECT_EQ(At(3, 2), clBlue);
+    EXPECT_EQ(At(9, 7), clBlue);  // right and bottom edges are x2 - 1, y2 - 1
+    EXPECT_EQ(At(10, 7), clWhite);
+    EXPECT_EQ(At(9, 8), clWhite);
+    EXPECT_EQ(At(5, 4), clRed);
+}
+
+TEST_F(CanvasTest, FillRectExcludesRightAndBottom) {
+    canvas->Brush.Color = clGreen;
+    canvas->FillRect(Rect(1, 1, 5, 4));
+    EXPECT_EQ(At(1, 1), clGreen);
+    EXPECT_EQ(At(4, 3), clGreen);
+    EXPECT_EQ(At(5, 3), clWhite);
+    EXPECT_EQ(At(4, 4), clWhite);
+}
+
+TEST_F(CanvasTest, EllipseStaysInItsBoundingBox) {
+    canvas->Brush.Color = clYellow;
+    canvas->Ellipse(4, 4, 13, 13);
+    EXPECT_EQ(At(8, 8), clYellow);  // centre filled
+    EXPECT_EQ(At(4, 4), clWhite);   // corners outside the curve
+    EXPECT_EQ(At(4, 8), clBlack);   // left edge on the box
+    EXPECT_EQ(At(12, 8), clBlack);  // right edge is x2 - 1
+    EXPECT_EQ(At(13, 8), clWhite);
+}
+
+TEST_F(CanvasTest, ClearPenDrawsNoOutline) {
+    canvas->Pen.Style = psClear;
+    canvas->Brush.Color = clRed;
+    canvas->Rectangle(2, 2, 8, 8);
+    EXPECT_EQ(At(2, 2), clRed);
+}
+
+TEST_F(CanvasTest, TextCellStartsAtThePointOnTheBrushColour) {
+    picture.SetSize(120, 40);
+    canvas->Font.Name = "Arial";
+    canvas->Font.Size = 10;
+    canvas->Brush.Color = clYellow;
+    const int w = canvas->TextWidth("WW");
+    const int h = canvas->TextHeight("WW");
+    canvas->TextOut(10, 5, "WW");
+    EXPECT_EQ(At(10, 5), clYellow);
+    EXPECT_EQ(At(9, 5), clWhite);
+    EXPECT_EQ(At(10 + w, 5), clWhite);
+    EXPECT_EQ(At(10, 5 + h), clWhite);
+    bool ink = false;
+    for (int y = 5; y < 5 + h; ++y)
+        for (int x = 10; x < 10 + w; ++x) ink = ink || At(x, y) != clYellow;
+    EXPECT_TRUE(ink);
+    EXPECT_EQ(canvas->PenPos().x, 10 + w);
+}
+
+// Without a real font every glyph draws as the same box.
+TEST_F(CanvasTest, WindowsFontNamesMapToARealFont) {
+    for (const char* name : {"Arial", "MS Sans Serif"}) {
+        canvas->Font.Name = name;
+        EXPECT_LT(canvas->TextWidth("iiii"), canvas->TextWidth("WWWW")) << name;
+    }
+    canvas->Font.Size = 10;
+    EXPECT_GE(canvas->TextHeight("X"), 12);  // 13 px em for 10 points
+}
+
+TEST_F(CanvasTest, ResizeKeepsTheDrawingAtTopLeft) {
+    canvas->Brush.Color = clRed;
+    canvas->FillRect(Rect(0, 0, 3, 3));
+    picture.SetSize(40, 30);
+    EXPECT_EQ(At(2, 2), clRed);
+    EXPECT_EQ(At(39, 29), clWhite);
+    canvas->FillRect(Rect(30, 20, 40, 30));  // the canvas draws on the new size
+    EXPECT_EQ(At(39, 29), clRed);
+}
+
+TEST(PictureFile, BitmapRoundTrip) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("graph.bmp").toStdString();
+    TPicture picture;
+    picture.SetSize(33, 21);  // odd width: rows are padded in the file
+    picture.Canvas()->Brush.Color = RGB(12, 200, 99);
+    picture.Canvas()->FillRect(Rect(0, 0, 10, 5));
+    picture.Canvas()->MoveTo(0, 20);
+    picture.Canvas()->LineTo(33, 20);
+    picture.SaveToFile(path);
+
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.read(2), QByteArray("BM"));
+    file.close();
+    QImage back(QString::fromStdString(path), "BMP");
+    ASSERT_EQ(back.size(), QSize(33, 21));
+    EXPECT_EQ(back.depth() == 24 || back.depth() == 32, true);
+    EXPECT_EQ(QColor(back.pixel(9, 4)), QColor(12, 200, 99));
+    EXPECT_EQ(QColor(back.pixel(10, 4)), QColor(Qt::white));
+    EXPECT_EQ(QColor(back.pixel(32, 20)), QColor(Qt::black));
+}
+
+TEST(PictureFile, UnwritablePathRaisesWithThePath) {
+    TPicture picture;
+    picture.SetSize(4, 4);
+    try {
+        picture.SaveToFile("/nonexistent-folder/x.bmp");
+        FAIL() << "no error";
+    } catch (const std::runtime_error& e) {
+        EXPECT_NE(std::string(e.what()).find("/nonexistent-folder/x.bmp"), std::string::npos);
+    }
+}
+
+}  // namespace

@@ -24,6 +24,7 @@
 
 #include "platform/canvas.h"
 #include "platform/controls.h"
+#include "platform/dialogs.h"
 
 class QAction;
 class QWidget;
@@ -64,7 +65,7 @@ enum class Kind {
 // A font differing from the parent's: empty name and zero size keep the
 // parent's; height (pixels) wins over size (points).
 struct FontSpec {
-    std::string name;
+    std::string name{};
     int size = 0;
     int height = 0;
     bool bold = false;
@@ -76,28 +77,30 @@ struct FontSpec {
 // A form's MainMenu component (at most one) is its menu bar; its MenuItems
 // name it (or another item, for a submenu) as parent. Tab sheets name their
 // page control as parent; their rectangle is the page control's business.
+// Every member has an initializer so designated initializers that leave
+// members out stay clear of -Wmissing-field-initializers.
 struct ControlDescription {
-    std::string name;
+    std::string name{};
     Kind kind = Kind::Label;
-    std::string parent;  // "" for the form itself
+    std::string parent{};  // "" for the form itself
     int left = 0;
     int top = 0;
     int width = 0;  // a label of width 0 sizes itself to its text
     int height = 0;
-    std::string caption;             // caption or text
-    std::vector<std::string> items;  // radio group and combo items, memo lines
-    int itemIndex = -1;              // radio group, combo box, page control's active page
-    bool checked = false;            // check box, radio button
+    std::string caption{};             // caption or text
+    std::vector<std::string> items{};  // radio group and combo items, memo lines
+    int itemIndex = -1;                // radio group, combo box, page control's active page
+    bool checked = false;              // check box, radio button
     bool visible = true;
     bool enabled = true;
-    std::optional<FontSpec> font;
+    std::optional<FontSpec> font{};
     TAlignment alignment = taLeftJustify;  // label
     TAnchors anchors = akLeft | akTop;
-    std::optional<TColor> color;  // label (makes it opaque), panel
-    bool editable = true;         // combo box: false is a drop-down list
-    bool readOnly = false;        // edit, memo
-    bool isDefault = false;       // button: Enter presses it
-    int min = 0;                  // scroll bar, up-down
+    std::optional<TColor> color{};  // label (makes it opaque), panel
+    bool editable = true;           // combo box: false is a drop-down list
+    bool readOnly = false;          // edit, memo
+    bool isDefault = false;         // button: Enter presses it
+    int min = 0;                    // scroll bar, up-down
     int max = 100;
     int position = 0;
     int columns = 1;  // radio group
@@ -110,29 +113,29 @@ struct ControlDescription {
     int fixedCols = 1;
     int fixedRows = 1;
     int defaultRowHeight = 24;
-    std::vector<int> colWidths;
+    std::vector<int> colWidths{};
     bool gridEditing = false;
     // File dialogs. The filter is in the Windows form "Text Files  (*.txt)|*.txt".
-    std::string filter;
-    std::string defaultExt;
-    std::string fileName;
-    std::string initialDir;
+    std::string filter{};
+    std::string defaultExt{};
+    std::string fileName{};
+    std::string initialDir{};
     bool overwritePrompt = false;
     // Handler names bound by the window class.
-    std::string onClick;
-    std::string onChange;
-    std::string onDblClick;
-    std::string onMouseDown;
-    std::string onMouseMove;
-    std::string onMouseUp;
+    std::string onClick{};
+    std::string onChange{};
+    std::string onDblClick{};
+    std::string onMouseDown{};
+    std::string onMouseMove{};
+    std::string onMouseUp{};
 };
 
 enum class BorderStyle { Sizeable, Single, Dialog };
 enum class FormPosition { Designed, ScreenCenter };
 
 struct FormDescription {
-    std::string name;
-    std::string caption;
+    std::string name{};
+    std::string caption{};
     int clientWidth = 400;
     int clientHeight = 300;
     // Sizeable windows cannot shrink below their design size.
@@ -142,11 +145,11 @@ struct FormDescription {
     int left = 0;
     int top = 0;
     FontSpec font = {.name = "MS Sans Serif", .size = 8};
-    std::string onCreate;
-    std::string onActivate;
-    std::string onDestroy;
-    std::string onResize;
-    std::vector<ControlDescription> controls;
+    std::string onCreate{};
+    std::string onActivate{};
+    std::string onDestroy{};
+    std::string onResize{};
+    std::vector<ControlDescription> controls{};
 };
 
 class TMenuItem : public TComponent {

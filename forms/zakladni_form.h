@@ -1,0 +1,6 @@
+// Description of the start window.
+#pragma once
+
+#include "platform/forms.h"
+
+FormDescription ZakladniForm();

@@ -1,0 +1,376 @@
+// Which handlers run on code-side changes and on user actions, and how an
+// abort or an error ends the running event.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <map>
+
+#include "platform/base.h"
+#include "platform/sysutils.h"
+#include "platform/testing/scripted_services.h"
+#include "tests/platform/test_form.h"
+
+namespace {
+
+FormDescription ProbeForm() {
+    return {
+        .name = "probe",
+        .caption = "Probe",
+        .clientWidth = 420,
+        .clientHeight = 300,
+        .controls =
+            {
+                {.name = "CheckBox1",
+                 .kind = Kind::CheckBox,
+                 .left = 8,
+                 .top = 8,
+                 .width = 120,
+                 .height = 20,
+                 .caption = "Drift",
+                 .onClick = "CheckBox1Click"},
+                {.name = "RadioGroup1",
+                 .kind = Kind::RadioGroup,
+                 .left = 8,
+                 .top = 40,
+                 .width = 150,
+                 .height = 90,
+                 .caption = "Modes",
+                 .items = {"A", "B", "C"},
+                 .itemIndex = 1,
+                 .onClick = "RadioGroup1Click"},
+                {.name = "ComboBox1",
+                 .kind = Kind::ComboBox,
+                 .left = 170,
+                 .top = 8,
+                 .width = 100,
+                 .height = 21,
+                 .caption = "G1",
+                 .items = {"G1", "G2", "G5"},
+                 .onChange = "ComboBox1Change"},
+                {.name = "ComboBox2",
+                 .kind = Kind::ComboBox,
+                 .left = 170,
+                 .top = 100,
+                 .width = 100,
+                 .height = 21,
+                 .items = {"Right", "Left"},
+                 .itemIndex = 0,
+                 .editable = false,
+                 .onChange = "ComboBox2Change"},
+                {.name = "ScrollBar1",
+                 .kind = Kind::ScrollBar,
+                 .left = 170,
+                 .top = 40,
+                 .width = 120,
+                 .height = 17,
+                 .min = 1,
+                 .max = 300,
+                 .position = 10,
+                 .onChange = "ScrollBar1Change"},
+                {.name = "UpDown1",
+                 .kind = Kind::UpDown,
+                 .left = 300,
+                 .top = 40,
+                 .width = 17,
+                 .height = 25,
+                 .min = -500,
+                 .max = 500,
+                 .onClick = "UpDown1Click"},
+                {.name = "Edit1",
+                 .kind = Kind::Edit,
+                 .left = 170,
+                 .top = 70,
+                 .width = 100,
+                 .height = 21,
+                 .caption = "0,462",
+                 .onChange = "Edit1Change"},
+                {.name = "Button1",
+                 .kind = Kind::Button,
+                 .left = 8,
+                 .top = 150,
+                 .width = 75,
+                 .height = 25,
+                 .caption = "Compute!",
+                 .onClick = "Button1Click"},
+                {.name = "Button2",
+                 .kind = Kind::Button,
+                 .left = 90,
+                 .top = 150,
+                 .width = 75,
+                 .height = 25,
+                 .caption = "Other",
+                 .onClick = "Button2Click"},
+            },
+    };
+}
+
+class ControlsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        form = std::make_unique<TestForm>(ProbeForm(), [this](TestForm& f) {
+            for (const char* name :
+                 {"CheckBox1Click", "RadioGroup1Click", "ComboBox1Change", "ComboBox2Change",
+                  "ScrollBar1Change", "Edit1Change", "Button1Click", "Button2Click"}) {
+                f.Bind(name, [this, name](TObject*) {
+                    ++runs[name];
+                    if (actions[name]) actions[name]();
+                });
+            }
+            f.Bind("UpDown1Click", [this](TObject*, TUDBtnType b) {
+                ++runs["UpDown1Click"];
+                lastArrow = b;
+            });
+        });
+        form->Show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form->Window()));
+    }
+
+    template <class T>
+    T* Get(const char* name) {
+        return form->Find<T>(name);
+    }
+
+    ScriptedServices scripted;
+    std::unique_ptr<TestForm> form;
+    std::map<std::string, int> runs;
+    std::map<std::string, std::function<void()>> actions;
+    TUDBtnType lastArrow = btPrev;
+};
+
+TEST_F(ControlsTest, CheckBoxFromCodeRunsClickOnceAndOnlyOnChange) {
+    TCheckBox* box = Get<TCheckBox>("CheckBox1");
+    box->SetChecked(true);
+    EXPECT_EQ(runs["CheckBox1Click"], 1);
+    box->SetChecked(true);
+    EXPECT_EQ(runs["CheckBox1Click"], 1);
+    box->SetChecked(false);
+    EXPECT_EQ(runs["CheckBox1Click"], 2);
+    EXPECT_FALSE(box->Checked());
+}
+
+TEST_F(ControlsTest, CheckBoxUserClickRunsClickOnce) {
+    TCheckBox* box = Get<TCheckBox>("CheckBox1");
+    QTest::mouseClick(box->Widget(), Qt::LeftButton, {}, QPoint(6, 10));
+    EXPECT_TRUE(box->Checked());
+    EXPECT_EQ(runs["CheckBox1Click"], 1);
+}
+
+TEST_F(ControlsTest, RadioGroupFromCodeRunsClickOnceAndOnlyOnChange) {
+    TRadioGroup* group = Get<TRadioGroup>("RadioGroup1");
+    EXPECT_EQ(group->ItemIndex(), 1);
+    group->SetItemIndex(2);
+    EXPECT_EQ(runs["RadioGroup1Click"], 1);
+    group->SetItemIndex(2);
+    EXPECT_EQ(runs["RadioGroup1Click"], 1);
+    group->SetItemIndex(-1);
+    EXPECT_EQ(runs["RadioGroup1Click"], 2);
+    for (QRadioButton* b : group->Widget()->findChildren<QRadioButton*>())
+        EXPECT_FALSE(b->isChecked());
+}
+
+TEST_F(ControlsTest, RadioGroupUserClickRunsClickOnlyOnChange) {
+    TRadioGroup* group = Get<TRadioGroup>("RadioGroup1");
+    const auto buttons = group->Widget()->findChildren<QRadioButton*>();
+    ASSERT_EQ(buttons.size(), 3);
+    QTest::mouseClick(buttons[0], Qt::LeftButton, {}, QPoint(6, buttons[0]->height() / 2));
+    EXPECT_EQ(group->ItemIndex(), 0);
+    EXPECT_EQ(runs["RadioGroup1Click"], 1);
+    QTest::mouseClick(buttons[0], Qt::LeftButton, {}, QPoint(6, buttons[0]->height() / 2));
+    EXPECT_EQ(runs["RadioGroup1Click"], 1);
+    EXPECT_TRUE(buttons[0]->isChecked());
+}
+
+TEST_F(ControlsTest, ComboBoxFromCodeRunsNothing) {
+    TComboBox* combo = Get<TComboBox>("ComboBox1");
+    EXPECT_EQ(combo->ItemIndex(), -1);  // the description's text selects nothing
+    EXPECT_EQ(combo->Text(), "G1");
+    combo->SetItemIndex(2);
+    EXPECT_EQ(combo->ItemIndex(), 2);
+    EXPECT_EQ(combo->Text(), "G5");
+    combo->SetText("custom");
+    EXPECT_EQ(combo->ItemIndex(), -1);
+    combo->Items().Clear();
+    EXPECT_EQ(combo->ItemIndex(), -1);
+    EXPECT_EQ(combo->Items().Count(), 0);
+    EXPECT_EQ(runs["ComboBox1Change"], 0);
+}
+
+TEST_F(ControlsTest, EditableComboBoxNeverInsertsTypedText) {
+    TComboBox* combo = Get<TComboBox>("ComboBox1");
+    QWidget* box = combo->Widget();
+    box->setFocus();
+    combo->SetText("");
+    QTest::keyClicks(box, "G7");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(combo->Text(), "G7");
+    EXPECT_EQ(combo->ItemIndex(), -1);
+    EXPECT_EQ(combo->Items().Count(), 3);
+    EXPECT_EQ(runs["ComboBox1Change"], 2);  // one per typed character
+    // Typing an item's exact text selects nothing until the user picks it.
+    combo->SetText("");
+    QTest::keyClicks(box, "G5");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(combo->ItemIndex(), -1);
+    EXPECT_EQ(combo->Text(), "G5");
+}
+
+TEST_F(ControlsTest, ComboBoxUserPickSelectsAndRunsChange) {
+    TComboBox* combo = Get<TComboBox>("ComboBox2");
+    QTest::keyClick(combo->Widget(), Qt::Key_Down);
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    EXPECT_EQ(combo->Text(), "Left");
+    EXPECT_EQ(runs["ComboBox2Change"], 1);
+}
+
+TEST_F(ControlsTest, DropDownListTextSelectsTheMatchingItem) {
+    TComboBox* combo = Get<TComboBox>("ComboBox2");
+    combo->SetText("Left");
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    combo->SetText("Up");
+    EXPECT_EQ(combo->ItemIndex(), -1);
+    EXPECT_EQ(combo->Text(), "");
+    EXPECT_EQ(runs["ComboBox2Change"], 0);
+}
+
+TEST_F(ControlsTest, ScrollBarPositionRunsChange) {
+    TScrollBar* bar = Get<TScrollBar>("ScrollBar1");
+    bar->SetPosition(20);
+    EXPECT_EQ(runs["ScrollBar1Change"], 1);
+    bar->SetPosition(20);
+    EXPECT_EQ(runs["ScrollBar1Change"], 1);
+    bar->SetPosition(1000);  // clamped to the range
+    EXPECT_EQ(bar->Position(), 300);
+    EXPECT_EQ(runs["ScrollBar1Change"], 2);
+    static_cast<QScrollBar*>(bar->Widget())->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(bar->Position(), 299);
+    EXPECT_EQ(runs["ScrollBar1Change"], 3);
+}
+
+TEST_F(ControlsTest, UpDownRunsClickOnArrowsOnly) {
+    TUpDown* upDown = Get<TUpDown>("UpDown1");
+    upDown->SetPosition(499);
+    EXPECT_EQ(runs["UpDown1Click"], 0);
+    auto* up = upDown->Widget()->findChild<QToolButton*>("up");
+    auto* down = upDown->Widget()->findChild<QToolButton*>("down");
+    ASSERT_TRUE(up && down);
+    up->click();
+    EXPECT_EQ(upDown->Position(), 500);
+    EXPECT_EQ(lastArrow, btNext);
+    up->click();  // stays at the limit
+    EXPECT_EQ(upDown->Position(), 500);
+    down->click();
+    EXPECT_EQ(upDown->Position(), 499);
+    EXPECT_EQ(lastArrow, btPrev);
+    EXPECT_EQ(runs["UpDown1Click"], 3);
+}
+
+TEST_F(ControlsTest, EditChangeRunsOnEveryTextChange) {
+    TEdit* edit = Get<TEdit>("Edit1");
+    edit->SetText("1,5");
+    EXPECT_EQ(runs["Edit1Change"], 1);
+    edit->SetText("1,5");
+    EXPECT_EQ(runs["Edit1Change"], 1);
+    QTest::keyClicks(edit->Widget(), "7");
+    EXPECT_EQ(runs["Edit1Change"], 2);
+}
+
+// An abort inside a handler called from another handler ends both; the next
+// event runs normally.
+TEST_F(ControlsTest, AbortInNestedHandlerEndsTheWholeEvent) {
+    bool after = false;
+    actions["CheckBox1Click"] = [] { Abort(); };
+    actions["Button1Click"] = [&] {
+        Get<TCheckBox>("CheckBox1")->SetChecked(true);
+        after = true;
+    };
+    QTimer::singleShot(
+        0, [&] { QTest::mouseClick(Get<TButton>("Button1")->Widget(), Qt::LeftButton); });
+    QTimer::singleShot(
+        0, [&] { QTest::mouseClick(Get<TButton>("Button2")->Widget(), Qt::LeftButton); });
+    QEventLoop loop;
+    QTimer::singleShot(50, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(runs["CheckBox1Click"], 1);
+    EXPECT_FALSE(after);
+    EXPECT_EQ(runs["Button2Click"], 1);
+    EXPECT_TRUE(scripted.messages.empty());
+}
+
+TEST_F(ControlsTest, ConversionErrorShowsItsMessageAndEndsTheEvent) {
+    bool after = false;
+    actions["Button1Click"] = [&] {
+        StrToFloat(Get<TEdit>("Edit1")->Text() + "x");
+        after = true;
+    };
+    QTest::mouseClick(Get<TButton>("Button1")->Widget(), Qt::LeftButton);
+    EXPECT_FALSE(after);
+    ASSERT_EQ(scripted.messages.size(), 1u);
+    EXPECT_EQ(scripted.messages[0], "'0,462x' is not a valid floating point value");
+}
+
+TEST_F(ControlsTest, OtherErrorsShowTheirTextAndEndTheEvent) {
+    actions["Button1Click"] = [] { throw std::runtime_error("Disk full"); };
+    QTest::mouseClick(Get<TButton>("Button1")->Widget(), Qt::LeftButton);
+    ASSERT_EQ(scripted.messages.size(), 1u);
+    EXPECT_EQ(scripted.messages[0], "Disk full");
+}
+
+TEST_F(ControlsTest, MemoLinesFollowTheOriginalCounting) {
+    FormDescription d = {.name = "memo",
+                         .controls = {{.name = "Memo1",
+                                       .kind = Kind::Memo,
+                                       .width = 200,
+                                       .height = 100,
+                                       .items = {" Computing Result:"}}}};
+    TestForm memoForm(d);
+    TStrings& lines = memoForm.Find<TMemo>("Memo1")->Lines();
+    EXPECT_EQ(lines.Count(), 1);
+    lines.Add("  ");
+    lines.Add("");
+    lines.Add("row");
+    EXPECT_EQ(lines.Count(), 4);
+    EXPECT_EQ(lines[1], "  ");
+    EXPECT_EQ(lines[2], "");
+    EXPECT_EQ(lines[3], "row");
+    lines.Clear();
+    EXPECT_EQ(lines.Count(), 0);
+    lines.Add("");
+    EXPECT_EQ(lines.Count(), 1);
+}
+
+TEST_F(ControlsTest, StringGridCellsAndMouseToCell) {
+    FormDescription d = {.name = "grid",
+                         .controls = {{.name = "StringGrid1",
+                                       .kind = Kind::StringGrid,
+                                       .width = 300,
+                                       .height = 150,
+                                       .colCount = 4,
+                                       .rowCount = 5,
+                                       .defaultRowHeight = 18,
+                                       .colWidths = {40, 69, 38, 46}}}};
+    TestForm gridForm(d);
+    TStringGrid* grid = gridForm.Find<TStringGrid>("StringGrid1");
+    grid->Cells[3][2] = "vari.";
+    EXPECT_TRUE(grid->Cells[3][2] == "vari.");
+    EXPECT_EQ(grid->Cell(3, 2), "vari.");
+    EXPECT_EQ(grid->Cell(1, 1), "");
+    grid->SetRowCount(8);
+    EXPECT_EQ(grid->RowCount(), 8);
+    EXPECT_EQ(grid->Cell(3, 2), "vari.");
+    int col = 0, row = 0;
+    EXPECT_TRUE(grid->MouseToCell(40 + 69 + 5, 18 * 2 + 5, col, row));
+    EXPECT_EQ(col, 2);
+    EXPECT_EQ(row, 2);
+    EXPECT_FALSE(grid->MouseToCell(290, 140, col, row));
+    EXPECT_EQ(col, -1);
+}
+
+}  // namespace

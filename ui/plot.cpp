@@ -1,0 +1,245 @@
+#include "ui/plot.h"
+
+#include <cmath>
+#include <string>
+#include <utility>
+
+#include "engine/numeric.h"
+#include "platform/canvas.h"
+#include "platform/controls.h"
+#include "platform/forms.h"
+#include "platform/sysutils.h"
+
+GraphState MainGraphState;
+GraphState DragGraphState;
+
+namespace {
+
+constexpr int L = GraphMarginLeftBottom;
+constexpr int R = GraphMarginRightTop;
+constexpr int TickHalfLength = 5;  // px either side of the axis
+constexpr int MarkerRadius = 4;    // px, half the circle of a point marker
+constexpr int CurvePenWidth = 2;   // px
+constexpr int GraphFontSize = 10;  // points
+const char* const GraphFontName = "Arial";
+
+// The reset range: 0 … 1 with the usual 5 % of room.
+constexpr double ResetAxisMax = 1.05;
+constexpr int ResetDecimals = 2;
+
+void DrawGrid(TCanvas& c, GraphArea a) {
+    c.Pen.Style = psDot;
+    for (int p = 0; p <= a.Width - L - R; p += GraphGridStepX) {
+        c.MoveTo(L + p, a.Height - L);
+        c.LineTo(L + p, R);
+    }
+    for (int p = 0; p <= a.Height - L - R; p += GraphGridStepY) {
+        c.MoveTo(L, a.Height - L - p);
+        c.LineTo(a.Width - R, a.Height - L - p);
+    }
+    c.Pen.Style = psSolid;
+    c.MoveTo(L, R);
+    c.LineTo(a.Width - R, R);
+    c.LineTo(a.Width - R, a.Height - L);
+    c.LineTo(L, a.Height - L);
+    c.LineTo(L, R);
+}
+
+void DrawLabels(TCanvas& c, const GraphDrawStyle& style, GraphArea a) {
+    // Units and title sit in the margins, left of the right edge and above the frame.
+    constexpr int XUnitFromBottom = 23;
+    constexpr int YUnitLeft = 20;
+    constexpr int TitleLeft = 60, TitleTop = 8;
+    if (style.XUnit)
+        c.TextOut(a.Width - style.XUnitFromRight, a.Height - XUnitFromBottom, style.XUnit());
+    if (style.YUnit) {
+        const std::string unit = style.YUnit();
+        if (!unit.empty()) c.TextOut(YUnitLeft, style.YUnitTop, unit);
+    }
+    if (style.Title) c.TextOut(TitleLeft, TitleTop, style.Title());
+}
+
+void DrawTicks(TCanvas& c, const GraphState& g, int slot, GraphArea a) {
+    constexpr int XLabelLeft = 5, XLabelBelow = 6;  // from the tick, px
+    constexpr int YLabelLeft = 15, YLabelAbove = 7;
+    for (int p = 0; p <= a.Width - L - R; p += GraphGridStepX) {
+        c.MoveTo(L + p, a.Height - L + TickHalfLength);
+        c.LineTo(L + p, a.Height - L - TickHalfLength);
+        const double value = PixelToGraphX(g, L + p, slot, a);
+        c.TextOut(L - XLabelLeft + p, a.Height - L + XLabelBelow,
+                  FloatToStr(RoundToDecimals(value, g.AxisDecimals[slot][0])));
+    }
+    for (int p = 0; p <= a.Height - L - R; p += GraphGridStepY) {
+        c.MoveTo(L + TickHalfLength, a.Height - L - p);
+        c.LineTo(L - TickHalfLength, a.Height - L - p);
+        const double value = PixelToGraphY(g, a.Height - L - p, slot, a);
+        c.TextOut(YLabelLeft, a.Height - L - YLabelAbove - p,
+                  FloatToStr(RoundToDecimals(value, g.AxisDecimals[slot][1])));
+    }
+}
+
+// Draws one curve. Points that are not finite are skipped and break the
+// line; segments are clipped in floating point before they become ints, so
+// a point far off screen neither overflows nor bends the visible part.
+void DrawCurve(TCanvas& c, const GraphState& g, int slot, int curve, GraphArea a) {
+    const double* xs = g.GraphPoints[slot][curve][0];
+    const double* ys = g.GraphPoints[slot][curve][1];
+    const int style = g.CurveStyle[slot][curve];
+    const int count = GraphCurveLength(g, slot, curve);
+    bool havePrevious = false;
+    double previousX = 0, previousY = 0;
+    for (int i = 0; i < count; ++i) {
+        const double px = GraphXToPixel(g, xs[i], slot, a);
+        const double py = GraphYToPixel(g, ys[i], slot, a);
+        if (!std::isfinite(px) || !std::isfinite(py)) {
+            havePrevious = false;
+            continue;
+        }
+        double x0 = previousX, y0 = previousY, x1 = px, y1 = py;
+        if (style != 1 && havePrevious && GraphClipSegment(x0, y0, x1, y1)) {
+            c.MoveTo(GraphPixel(x0), GraphPixel(y0));
+            c.LineTo(GraphPixel(x1), GraphPixel(y1));
+        }
+        if (style != 0 && std::fabs(px) <= GraphPixelLimit && std::fabs(py) <= GraphPixelLimit) {
+            const int cx = GraphPixel(px), cy = GraphPixel(py);
+            c.Ellipse(cx - MarkerRadius, cy - MarkerRadius, cx + MarkerRadius, cy + MarkerRadius);
+        }
+        previousX = px;
+        previousY = py;
+        havePrevious = true;
+    }
+}
+
+void DrawCurves(TCanvas& c, const GraphState& g, int slot, GraphArea a) {
+    const std::vector<TColor>& pens = g.Style.CurvePens;
+    for (int curve = 0; curve < GraphCurveCount; ++curve) {
+        if (g.CurveVisible[slot][curve] != 1) continue;
+        // Curves past the pen table keep the pen of the curve drawn before.
+        if (curve < static_cast<int>(pens.size())) {
+            c.Pen.Color = pens[curve];
+            c.Pen.Width = CurvePenWidth;
+        }
+        DrawCurve(c, g, slot, curve, a);
+    }
+}
+
+}  // namespace
+
+void GraphBind(GraphState& g, TForm& form, GraphDrawStyle style) {
+    g.Form = &form;
+    g.Style = std::move(style);
+}
+
+TImage* GraphImage(const GraphState& g, int slot) {
+    if (!g.Form || slot < 0 || slot >= g.Form->ControlCount()) return nullptr;
+    return dynamic_cast<TImage*>(g.Form->Controls(slot));
+}
+
+GraphArea GraphControlArea(const GraphState& g, int slot) {
+    const TImage* image = GraphImage(g, slot);
+    if (!image) return {};
+    return {image->Width(), image->Height()};
+}
+
+double GraphXToPixel(const GraphState& g, double x, int slot) {
+    return GraphXToPixel(g, x, slot, GraphControlArea(g, slot));
+}
+
+double GraphYToPixel(const GraphState& g, double y, int slot) {
+    return GraphYToPixel(g, y, slot, GraphControlArea(g, slot));
+}
+
+double PixelToGraphX(const GraphState& g, double px, int slot) {
+    return PixelToGraphX(g, px, slot, GraphControlArea(g, slot));
+}
+
+double PixelToGraphY(const GraphState& g, double py, int slot) {
+    return PixelToGraphY(g, py, slot, GraphControlArea(g, slot));
+}
+
+void GraphDraw(GraphState& g, int slot) {
+    TImage* image = GraphImage(g, slot);
+    const GraphArea a = GraphControlArea(g, slot);
+    if (!image || !GraphAreaDrawable(a)) return;
+    TCanvas& c = *image->Canvas();
+    c.Brush.Color = clWhite;
+    c.Brush.Style = bsSolid;
+    c.FillRect(Rect(0, 0, a.Width, image->Picture()->Height()));
+    c.Pen = TPen{clBlack, psSolid, 1};
+    c.Font.Color = clBlack;
+    c.Font.Size = GraphFontSize;
+    c.Font.Name = GraphFontName;
+    DrawGrid(c, a);
+    DrawLabels(c, g.Style, a);
+    DrawTicks(c, g, slot, a);
+    DrawCurves(c, g, slot, a);
+}
+
+void GraphAddCurve(GraphState& g, const double* xs, const double* ys, int first, int last,
+                   int stride, int slot, int curve, int style) {
+    if (!GraphSlotValid(slot) || !GraphCurveValid(curve)) return;
+    if (!GraphLoadCurve(g, xs, ys, first, last, stride, slot, curve, style))
+        ShowErrorAndAbort("Too many points in Graph.");
+    GraphAutoScale(g, slot);
+    GraphDraw(g, slot);
+}
+
+void GraphRemoveCurve(GraphState& g, int slot, int curve) {
+    if (!GraphSlotValid(slot) || !GraphCurveValid(curve)) return;
+    g.CurveVisible[slot][curve] = 0;
+    GraphAutoScale(g, slot);
+    GraphDraw(g, slot);
+}
+
+void GraphReset(GraphState& g, int slot) {
+    if (!GraphSlotValid(slot)) return;
+    g.XMin[slot] = g.YMin[slot] = 0;
+    g.XMax[slot] = g.YMax[slot] = ResetAxisMax;
+    g.AxisDecimals[slot][0] = g.AxisDecimals[slot][1] = ResetDecimals;
+    GraphDraw(g, slot);
+    g.Dragging = 0;
+}
+
+void GraphResize(GraphState& g, int slot) {
+    TImage* image = GraphImage(g, slot);
+    const GraphArea a = GraphControlArea(g, slot);
+    if (!image || !GraphAreaDrawable(a)) return;
+    image->Picture()->SetSize(a.Width, a.Height);
+    GraphDraw(g, slot);
+}
+
+void GraphZoomTo(GraphState& g, int px, int py, int slot) {
+    // A release without a press on the graph (or after a reset) has no
+    // rectangle to zoom to.
+    if (g.Dragging == 1) {
+        const double x = PixelToGraphX(g, px, slot);
+        const double y = PixelToGraphY(g, py, slot);
+        if (GraphZoomApplies(g, slot, x, y)) {
+            GraphApplyZoom(g, slot, x, y);
+            GraphDraw(g, slot);
+        }
+    }
+    if (g.Form) g.Form->Repaint();
+    g.Dragging = 0;
+}
+
+void GraphDrawZoomBox(GraphState& g, int px, int py, int slot) {
+    if (g.Dragging != 1 || !g.Form) return;
+    const TImage* image = GraphImage(g, slot);
+    if (!image) return;
+    // The window's surface lies over its controls; a repaint clears what the
+    // previous move drew there.
+    g.Form->Repaint();
+    TCanvas& c = *g.Form->Canvas();
+    const bool zooms =
+        GraphZoomApplies(g, slot, PixelToGraphX(g, px, slot), PixelToGraphY(g, py, slot));
+    c.Pen = TPen{zooms ? clBlack : clRed, psDash, 1};
+    const int left = image->Left(), top = image->Top();
+    const int ax = GraphPixel(GraphXToPixel(g, g.ZoomStartX, slot) + left);
+    const int ay = GraphPixel(GraphYToPixel(g, g.ZoomStartY, slot) + top);
+    c.MoveTo(ax, ay);
+    c.LineTo(px + left, ay);
+    c.LineTo(px + left, py + top);
+    c.LineTo(ax, py + top);
+    c.LineTo(ax, ay);
+}

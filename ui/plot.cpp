@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "engine/numeric.h"
 #include "platform/canvas.h"
@@ -27,7 +28,7 @@ const char* const GraphFontName = "Arial";
 constexpr double ResetAxisMax = 1.05;
 constexpr int ResetDecimals = 2;
 
-void DrawGrid(TCanvas& c, GraphArea a) {
+void DrawGridAndFrame(TCanvas& c, GraphArea a) {
     c.Pen.Style = psDot;
     for (int p = 0; p <= a.Width - L - R; p += GraphGridStepX) {
         c.MoveTo(L + p, a.Height - L);
@@ -168,8 +169,9 @@ void GraphDraw(GraphState& g, int slot) {
     c.Pen = TPen{clBlack, psSolid, 1};
     c.Font.Color = clBlack;
     c.Font.Size = GraphFontSize;
+    c.Font.Height = 0;  // a pixel height would win over the size
     c.Font.Name = GraphFontName;
-    DrawGrid(c, a);
+    DrawGridAndFrame(c, a);
     DrawLabels(c, g.Style, a);
     DrawTicks(c, g, slot, a);
     DrawCurves(c, g, slot, a);

@@ -213,6 +213,15 @@ QFont MergeFont(const QFont& parent, const FontSpec& spec) {
     return font;
 }
 
+void SetTextColour(QWidget* widget, TColor colour) {
+    // Disabled text keeps the style's grey.
+    QPalette palette = widget->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive})
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(group, role, ToQColor(colour));
+    widget->setPalette(palette);
+}
+
 void InstallMouseEvents(TControl* control, QWidget* target) {
     target->installEventFilter(new MouseFilter(target, control));
 }
@@ -232,10 +241,7 @@ TControl::TControl(const ControlSetup& setup)
     if (d.kind != Kind::TabSheet) widget_->setGeometry(d.left, d.top, d.width, d.height);
     if (d.font) {
         widget_->setFont(MergeFont(widget_->font(), *d.font));
-        QPalette palette = widget_->palette();
-        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            palette.setColor(role, ToQColor(d.font->color));
-        widget_->setPalette(palette);
+        SetTextColour(widget_, d.font->color);
     }
     if (d.color) SetColor(*d.color);
     SetEnabled(d.enabled);
@@ -305,10 +311,7 @@ TFont TControl::Font() const {
 
 void TControl::SetFont(const TFont& font) {
     widget_->setFont(ToQFont(font));
-    QPalette palette = widget_->palette();
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, ToQColor(font.Color));
-    widget_->setPalette(palette);
+    SetTextColour(widget_, font.Color);
 }
 
 TColor TControl::Color() const {

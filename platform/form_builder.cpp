@@ -107,7 +107,7 @@ const PropertyRule propertyRules[] = {
       K::Label, K::Panel, K::MenuItem, K::StringGrid}},
     {"onChange",
      [](const ControlDescription& d) { return !d.onChange.empty(); },
-     {K::Edit, K::ComboBox, K::ScrollBar, K::Memo, K::PageControl}},
+     {K::Edit, K::ComboBox, K::ScrollBar, K::PageControl}},
     {"onDblClick / mouse events",
      [](const ControlDescription& d) {
          return !d.onDblClick.empty() || !d.onMouseDown.empty() || !d.onMouseMove.empty() ||
@@ -155,6 +155,90 @@ void CheckParent(const std::string& form, const ControlDescription& d, const TCo
 
 }  // namespace
 
+namespace {
+
+// Creates the component of one description row inside the form.
+std::unique_ptr<TComponent> MakeComponent(TForm* form, FormParts& parts,
+                                          const ControlDescription& d, TComponent* parent,
+                                          const ControlSetup& setup) {
+    FormWindow* window = parts.window;
+    switch (d.kind) {
+        case Kind::Label:
+            return std::make_unique<TLabel>(setup);
+        case Kind::Edit:
+            return std::make_unique<TEdit>(setup);
+        case Kind::Button:
+            return std::make_unique<TButton>(setup);
+        case Kind::BitBtn:
+            return std::make_unique<TBitBtn>(setup);
+        case Kind::CheckBox:
+            return std::make_unique<TCheckBox>(setup);
+        case Kind::RadioButton:
+            return std::make_unique<TRadioButton>(setup);
+        case Kind::GroupBox:
+            return std::make_unique<TGroupBox>(setup);
+        case Kind::RadioGroup:
+            return std::make_unique<TRadioGroup>(setup);
+        case Kind::ComboBox:
+            return std::make_unique<TComboBox>(setup);
+        case Kind::Memo:
+            return std::make_unique<TMemo>(setup);
+        case Kind::PageControl:
+            return std::make_unique<TPageControl>(setup);
+        case Kind::TabSheet:
+            return std::make_unique<TTabSheet>(setup);
+        case Kind::UpDown:
+            return std::make_unique<TUpDown>(setup);
+        case Kind::ScrollBar:
+            return std::make_unique<TScrollBar>(setup);
+        case Kind::StringGrid:
+            return std::make_unique<TStringGrid>(setup);
+        case Kind::Panel:
+            return std::make_unique<TPanel>(setup);
+        case Kind::Bevel:
+            return std::make_unique<TBevel>(setup);
+        case Kind::Image:
+            return std::make_unique<TImage>(setup);
+        case Kind::MainMenu: {
+            if (parts.menuBar) Fail(form->Name(), "a second main menu '" + d.name + "'");
+            parts.menuBar = new QMenuBar(window);
+            window->layout()->setMenuBar(parts.menuBar);
+            return std::make_unique<TMainMenu>(form, d.name);
+        }
+        case Kind::MenuItem: {
+            auto* action = new QAction(QStr(d.caption), window);
+            action->setEnabled(d.enabled);
+            action->setVisible(d.visible);
+            if (auto* item = dynamic_cast<TMenuItem*>(parent)) {
+                QAction* parentAction = item->Action();
+                if (!parentAction->menu()) parentAction->setMenu(new QMenu(window));
+                parentAction->menu()->addAction(action);
+            } else {
+                parts.menuBar->addAction(action);
+            }
+            return std::make_unique<TMenuItem>(form, d.name, action);
+        }
+        case Kind::OpenDialog:
+        case Kind::SaveDialog: {
+            std::unique_ptr<TOpenDialog> dialog;
+            if (d.kind == Kind::SaveDialog)
+                dialog = std::make_unique<TSaveDialog>(form, d.name);
+            else
+                dialog = std::make_unique<TOpenDialog>(form, d.name);
+            dialog->Title = d.caption;
+            dialog->Filter = d.filter;
+            dialog->DefaultExt = d.defaultExt;
+            dialog->FileName = d.fileName;
+            dialog->InitialDir = d.initialDir;
+            dialog->OverwritePrompt = d.overwritePrompt;
+            return dialog;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 void TForm::BuildControl(const ControlDescription& d) {
     if (d.name.empty()) Fail(name_, "a component without a name");
     if (byName_.count(d.name)) Fail(name_, "duplicate name '" + d.name + "'");
@@ -177,100 +261,7 @@ void TForm::BuildControl(const ControlDescription& d) {
     setup.parentWidget = parentControl ? parentControl->Widget() : window->client();
     setup.description = &d;
 
-    std::unique_ptr<TComponent> made;
-    switch (d.kind) {
-        case Kind::Label:
-            made = std::make_unique<TLabel>(setup);
-            break;
-        case Kind::Edit:
-            made = std::make_unique<TEdit>(setup);
-            break;
-        case Kind::Button:
-            made = std::make_unique<TButton>(setup);
-            break;
-        case Kind::BitBtn:
-            made = std::make_unique<TBitBtn>(setup);
-            break;
-        case Kind::CheckBox:
-            made = std::make_unique<TCheckBox>(setup);
-            break;
-        case Kind::RadioButton:
-            made = std::make_unique<TRadioButton>(setup);
-            break;
-        case Kind::GroupBox:
-            made = std::make_unique<TGroupBox>(setup);
-            break;
-        case Kind::RadioGroup:
-            made = std::make_unique<TRadioGroup>(setup);
-            break;
-        case Kind::ComboBox:
-            made = std::make_unique<TComboBox>(setup);
-            break;
-        case Kind::Memo:
-            made = std::make_unique<TMemo>(setup);
-            break;
-        case Kind::PageControl:
-            made = std::make_unique<TPageControl>(setup);
-            break;
-        case Kind::TabSheet:
-            made = std::make_unique<TTabSheet>(setup);
-            break;
-        case Kind::UpDown:
-            made = std::make_unique<TUpDown>(setup);
-            break;
-        case Kind::ScrollBar:
-            made = std::make_unique<TScrollBar>(setup);
-            break;
-        case Kind::StringGrid:
-            made = std::make_unique<TStringGrid>(setup);
-            break;
-        case Kind::Panel:
-            made = std::make_unique<TPanel>(setup);
-            break;
-        case Kind::Bevel:
-            made = std::make_unique<TBevel>(setup);
-            break;
-        case Kind::Image:
-            made = std::make_unique<TImage>(setup);
-            break;
-        case Kind::MainMenu: {
-            if (parts_->menuBar) Fail(name_, "a second main menu '" + d.name + "'");
-            parts_->menuBar = new QMenuBar(window);
-            window->layout()->setMenuBar(parts_->menuBar);
-            made = std::make_unique<TMainMenu>(this, d.name);
-            break;
-        }
-        case Kind::MenuItem: {
-            auto* action = new QAction(QStr(d.caption), window);
-            action->setEnabled(d.enabled);
-            action->setVisible(d.visible);
-            if (auto* item = dynamic_cast<TMenuItem*>(parent)) {
-                QAction* parentAction = item->Action();
-                if (!parentAction->menu()) parentAction->setMenu(new QMenu(window));
-                parentAction->menu()->addAction(action);
-            } else {
-                parts_->menuBar->addAction(action);
-            }
-            made = std::make_unique<TMenuItem>(this, d.name, action);
-            break;
-        }
-        case Kind::OpenDialog:
-        case Kind::SaveDialog: {
-            std::unique_ptr<TOpenDialog> dialog;
-            if (d.kind == Kind::SaveDialog)
-                dialog = std::make_unique<TSaveDialog>(this, d.name);
-            else
-                dialog = std::make_unique<TOpenDialog>(this, d.name);
-            dialog->Title = d.caption;
-            dialog->Filter = d.filter;
-            dialog->DefaultExt = d.defaultExt;
-            dialog->FileName = d.fileName;
-            dialog->InitialDir = d.initialDir;
-            dialog->OverwritePrompt = d.overwritePrompt;
-            made = std::move(dialog);
-            break;
-        }
-    }
+    std::unique_ptr<TComponent> made = MakeComponent(this, *parts_, d, parent, setup);
     TComponent* component = made.get();
     components_.push_back(std::move(made));
     byName_[d.name] = component;

@@ -144,9 +144,7 @@ TForm::TForm(const FormDescription& description)
         window->setWindowFlags(flags);
         QFont font = MergeFont(window->font(), description.font);
         window->setFont(font);
-        QPalette palette = window->palette();
-        palette.setColor(QPalette::WindowText, ToQColor(description.font.color));
-        window->setPalette(palette);
+        SetTextColour(window, description.font.color);
         QWidget* client = window->client();
         const QSize size(description.clientWidth, description.clientHeight);
         client->resize(size);

@@ -309,7 +309,6 @@ TMemo::TMemo(const ControlSetup& setup)
     edit->setReadOnly(setup.description->readOnly);
     for (const std::string& line : setup.description->items) lines_->Add(line);
     edit->moveCursor(QTextCursor::Start);
-    QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [this] { UserEvent(OnChange); });
 }
 
 TMemo::~TMemo() = default;

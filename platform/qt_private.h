@@ -53,6 +53,9 @@ struct ControlSetup {
     }
 };
 
+// Text colour of a widget and its children, for the enabled states only.
+void SetTextColour(QWidget* widget, TColor colour);
+
 // Delivers the mouse events of `target` to the control's mouse handlers.
 void InstallMouseEvents(TControl* control, QWidget* target);
 

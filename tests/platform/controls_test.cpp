@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QEventLoop>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
@@ -371,6 +373,84 @@ TEST_F(ControlsTest, StringGridCellsAndMouseToCell) {
     EXPECT_EQ(row, 2);
     EXPECT_FALSE(grid->MouseToCell(290, 140, col, row));
     EXPECT_EQ(col, -1);
+}
+
+// The plot component's zoom relies on this order around a double click.
+TEST(ImageMouse, DoubleClickReportsDoubleThenPressAsTheOriginal) {
+    FormDescription d = {.name = "graph",
+                         .controls = {{.name = "Graf0",
+                                       .kind = Kind::Image,
+                                       .width = 200,
+                                       .height = 150,
+                                       .onDblClick = "Graf0DblClick",
+                                       .onMouseDown = "Graf0MouseDown",
+                                       .onMouseMove = "Graf0MouseMove",
+                                       .onMouseUp = "Graf0MouseUp"}}};
+    std::vector<std::string> log;
+    TestForm form(d, [&](TestForm& f) {
+        f.Bind("Graf0DblClick", [&](TObject*) { log.push_back("double"); });
+        f.Bind("Graf0MouseDown", [&](TObject*, TMouseButton b, TShiftState s, int x, int y) {
+            log.push_back("down " + std::to_string(b) + (s & ssDouble ? " double" : "") + " " +
+                          std::to_string(x) + "," + std::to_string(y));
+        });
+        f.Bind("Graf0MouseMove", [&](TObject*, TShiftState, int x, int y) {
+            log.push_back("move " + std::to_string(x) + "," + std::to_string(y));
+        });
+        f.Bind("Graf0MouseUp",
+               [&](TObject*, TMouseButton, TShiftState, int, int) { log.push_back("up"); });
+    });
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Window()));
+    QWidget* image = form.Find<TImage>("Graf0")->Widget();
+    QTest::mouseMove(image, QPoint(30, 40));
+    log.clear();
+    // Qt's own sequence: press, release, double click in place of the second press, release.
+    const QPoint at(30, 40);
+    QTest::mousePress(image, Qt::RightButton, {}, at);
+    QTest::mouseRelease(image, Qt::RightButton, {}, at);
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, at, image->mapToGlobal(at), Qt::RightButton,
+                    Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(image, &dbl);
+    QTest::mouseRelease(image, Qt::RightButton, {}, at);
+    const std::vector<std::string> expected = {"down 1 30,40", "up", "double",
+                                               "down 1 double 30,40", "up"};
+    EXPECT_EQ(log, expected);
+}
+
+TEST(RadioButton, CheckingFromCodeRunsClickOnlyForTheCheckedOne) {
+    FormDescription d = {.name = "radios",
+                         .controls = {{.name = "RadioButton1",
+                                       .kind = Kind::RadioButton,
+                                       .width = 100,
+                                       .height = 20,
+                                       .caption = "Horizontal",
+                                       .onClick = "RadioButton1Click"},
+                                      {.name = "RadioButton2",
+                                       .kind = Kind::RadioButton,
+                                       .top = 30,
+                                       .width = 100,
+                                       .height = 20,
+                                       .caption = "Slant",
+                                       .checked = true,
+                                       .onClick = "RadioButton2Click"}}};
+    int first = 0, second = 0;
+    TestForm form(d, [&](TestForm& f) {
+        f.Bind("RadioButton1Click", [&](TObject*) { ++first; });
+        f.Bind("RadioButton2Click", [&](TObject*) { ++second; });
+    });
+    TRadioButton* one = form.Find<TRadioButton>("RadioButton1");
+    TRadioButton* two = form.Find<TRadioButton>("RadioButton2");
+    one->SetChecked(true);
+    EXPECT_TRUE(one->Checked());
+    EXPECT_FALSE(two->Checked());
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(second, 0);
+    one->SetChecked(true);
+    one->SetChecked(false);
+    EXPECT_EQ(first, 1);
+    EXPECT_FALSE(one->Checked());
+    static_cast<QAbstractButton*>(two->Widget())->click();
+    EXPECT_EQ(second, 1);
 }
 
 }  // namespace

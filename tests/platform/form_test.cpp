@@ -23,6 +23,7 @@ FormDescription SmallForm() {
         .clientHeight = 200,
         .border = BorderStyle::Sizeable,
         .onCreate = "FormCreate",
+        .onResize = "FormResize",
         .controls =
             {
                 {.name = "Bevel1",
@@ -100,10 +101,13 @@ FormDescription SmallForm() {
     };
 }
 
-TestForm::Binder BindSmall(int* created = nullptr) {
-    return [created](TestForm& f) {
+TestForm::Binder BindSmall(int* created = nullptr, int* resized = nullptr) {
+    return [created, resized](TestForm& f) {
         f.Bind("FormCreate", [created](TObject*) {
             if (created) ++*created;
+        });
+        f.Bind("FormResize", [resized](TObject*) {
+            if (resized) ++*resized;
         });
         f.Bind("Graf1MouseDown", [](TObject*, TMouseButton, TShiftState, int, int) {});
         f.Bind("Button1Click", [](TObject*) {});
@@ -151,9 +155,11 @@ TEST(FormBuild, DirectChildrenKeepDescriptionOrder) {
 }
 
 TEST(FormBuild, AnchorsFollowTheWindowSize) {
-    TestForm form(SmallForm(), BindSmall());
+    int resized = 0;
+    TestForm form(SmallForm(), BindSmall(nullptr, &resized));
     form.Show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Window()));
+    const int resizedBefore = resized;
     form.Window()->resize(form.Window()->width() + 40, form.Window()->height() + 30);
     QApplication::processEvents();
     ASSERT_EQ(form.ClientWidth(), 340);
@@ -165,6 +171,7 @@ TEST(FormBuild, AnchorsFollowTheWindowSize) {
     EXPECT_EQ(close->Left(), 260);
     EXPECT_EQ(close->Top(), 195);
     EXPECT_EQ(close->Width(), 70);
+    EXPECT_GT(resized, resizedBefore);
 }
 
 TEST(FormBuild, StartWindowDescription) {
@@ -206,12 +213,14 @@ TEST(FormChecks, MismatchesFailLoudly) {
         {"unbound handler", [](FormDescription&) {},
          [](TestForm& f) {
              f.Bind("FormCreate", [](TObject*) {});
+             f.Bind("FormResize", [](TObject*) {});
              f.Bind("Graf1MouseDown", [](TObject*, TMouseButton, TShiftState, int, int) {});
          },
          "'Button1Click', which the window class did not bind"},
         {"handler of the wrong signature", [](FormDescription&) {},
          [](TestForm& f) {
              f.Bind("FormCreate", [](TObject*) {});
+             f.Bind("FormResize", [](TObject*) {});
              f.Bind("Graf1MouseDown", [](TObject*) {});
              f.Bind("Button1Click", [](TObject*) {});
          },
@@ -266,6 +275,7 @@ TEST(FormEvents, AbortInFormCreateEndsOnlyTheHandler) {
             Abort();
             after = true;
         });
+        f.Bind("FormResize", [](TObject*) {});
         f.Bind("Graf1MouseDown", [](TObject*, TMouseButton, TShiftState, int, int) {});
         f.Bind("Button1Click", [](TObject*) {});
     });

@@ -246,6 +246,7 @@ TControl::TControl(const ControlSetup& setup)
     if (d.color) SetColor(*d.color);
     SetEnabled(d.enabled);
     SetVisible(d.visible);
+    if (!d.tabStop) widget_->setFocusPolicy(Qt::ClickFocus);
     if (d.anchors != (akLeft | akTop)) SetAnchors(d.anchors);
 }
 

@@ -93,6 +93,7 @@ struct ControlDescription {
     bool checked = false;              // check box, radio button
     bool visible = true;
     bool enabled = true;
+    bool tabStop = true;  // false leaves the control out of the tab order
     std::optional<FontSpec> font{};
     TAlignment alignment = taLeftJustify;  // label
     TAnchors anchors = akLeft | akTop;

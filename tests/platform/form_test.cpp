@@ -90,7 +90,8 @@ FormDescription SmallForm() {
                  .parent = "TabSheet2",
                  .width = 50,
                  .height = 21,
-                 .caption = "0,5"},
+                 .caption = "0,5",
+                 .tabStop = false},
                 {.name = "SaveDialog1",
                  .kind = Kind::SaveDialog,
                  .filter = "Picture  (*.bmp)|*.bmp",
@@ -139,6 +140,7 @@ TEST(FormBuild, ControlsComeFromTheDescription) {
     ASSERT_EQ(tabs->count(), 2);
     EXPECT_EQ(tabs->tabText(1), "Drag");
     EXPECT_EQ(form.Find<TEdit>("Edit1")->Parent(), form.Find<TTabSheet>("TabSheet2"));
+    EXPECT_EQ(form.Find<TEdit>("Edit1")->Widget()->focusPolicy(), Qt::ClickFocus);
 
     TSaveDialog* dialog = form.Find<TSaveDialog>("SaveDialog1");
     EXPECT_EQ(dialog->FileName, "Vantorra.bmp");

@@ -200,16 +200,16 @@ class BevelWidget : public QWidget {
 
 }  // namespace
 
-QFont MergeFont(const QFont& parent, const FontSpec& spec) {
+QFont MergeFont(const QFont& parent, const FontSpec& wanted) {
     QFont font = parent;
-    if (!spec.name.empty()) font.setFamily(QStr(spec.name));
-    if (spec.height != 0 || spec.size != 0) {
+    if (!wanted.name.empty()) font.setFamily(QStr(wanted.name));
+    if (wanted.height != 0 || wanted.size != 0) {
         TFont t;
-        t.Size = spec.size;
-        t.Height = spec.height;
+        t.Size = wanted.size;
+        t.Height = wanted.height;
         font.setPixelSize(FontPixelHeight(t));
     }
-    font.setBold(spec.bold);
+    font.setBold(wanted.bold);
     return font;
 }
 

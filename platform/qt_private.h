@@ -31,7 +31,7 @@ inline TColor ToTColor(const QColor& c) {
 QFont ToQFont(const TFont& font);
 // The font a control gets from its description: the parent's font with the
 // description's changes.
-QFont MergeFont(const QFont& parent, const FontSpec& spec);
+QFont MergeFont(const QFont& parent, const FontSpec& wanted);
 
 // Runs one event handler as the message loop would: an abort ends it silently,
 // a conversion error or any other exception is shown with its text through the

@@ -1,0 +1,111 @@
+// The calculator window: every input of the trajectory computation, the
+// result pane, the trajectory graph and the buttons of the derived
+// computations. The engine and the other windows read its controls directly
+// by name, so the members below carry the names of the window description.
+//
+// The handlers are split by concern, one source file each; every file binds
+// its own handlers in its Bind...Handlers function, which the constructor
+// calls before FinishCreate. A handler named in the description must be bound
+// (FinishCreate refuses unbound names), so a concern names its handlers in
+// forms/ when it binds them.
+#pragma once
+
+#include "platform/forms.h"
+
+class Tvstup : public TForm {
+  public:
+    Tvstup();
+
+    // The components of the window description, by kind.
+    TPageControl *PageControl1, *PageControl2;
+    TTabSheet *TabSheet1, *TabSheet2, *TabSheet3, *TabSheet4, *TabSheet5, *TabSheet6, *TabSheet7,
+        *TabSheet8;
+    TGroupBox *GroupBox1, *GroupBox2, *GroupBox3, *GroupBox4, *GroupBox5, *GroupBox7, *GroupBox8,
+        *GroupBox9, *GroupBox10, *GroupBox11, *GroupBox12, *GroupBox13, *GroupBox14, *GroupBox15,
+        *GroupBox16, *GroupBox17, *GroupBox18, *GroupBox19, *GroupBox20, *GroupBox21;
+    TLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9,
+        *Label10, *Label11, *Label12, *Label13, *Label14, *Label15, *Label16, *Label17, *Label18,
+        *Label19, *Label20, *Label21, *Label22, *Label23, *Label24, *Label25, *Label26, *Label27,
+        *Label28, *Label29, *Label30, *Label31, *Label32, *Label33, *Label34, *Label35, *Label36,
+        *Label37, *Label38, *Label39, *Label40, *Label41, *Label42, *Label43, *Label44, *Label45,
+        *Label46, *Label47, *Label48, *Label49, *Label50, *Label51, *Label52, *Label53, *Label54,
+        *Label55, *Label56, *Label57, *Label58, *Label59, *Label64, *Label65, *Label66, *Label67,
+        *Label68, *Label69, *Label70, *Label71, *Label72, *Label73, *Label74, *Label75, *Label76,
+        *Label77, *Label78, *Label79, *Label80, *Label81, *Label82, *Label83, *Label84, *Label85,
+        *Label86, *Label87, *Label88, *Label89, *Label90, *Label91, *Label92, *Label93, *Label94,
+        *Label95, *Label96, *Label97, *Label98, *Label99, *Label104, *Label105, *Label106,
+        *Label107, *Label108, *Label109, *Label110, *Label111;
+    TEdit *Edit1, *Edit2, *Edit3, *Edit4, *Edit5, *Edit6, *Edit7, *Edit8, *Edit9, *Edit10, *Edit11,
+        *Edit12, *Edit13, *Edit14, *Edit15, *Edit16, *Edit17, *Edit18, *Edit19, *Edit20, *Edit21,
+        *Edit22, *Edit23, *Edit24, *Edit25, *Edit26, *Edit27, *Edit28, *Edit29, *Edit30, *Edit31,
+        *Edit32, *Edit33, *Edit34, *Edit35, *Edit36, *Edit37, *Edit38, *Edit39, *Edit40, *Edit41,
+        *Edit42, *Edit43, *Edit44, *Edit45, *Edit46, *Edit47, *Edit48, *Edit49, *Edit50, *Edit51,
+        *Edit52, *Edit53, *Edit54, *Edit55, *Edit56, *Edit57, *Edit58, *Edit59, *Edit60, *Edit61,
+        *Edit62, *Edit63, *Edit64;
+    TButton *Button1, *Button2, *Button3, *Button4, *Button5, *Button6, *Button7, *Button8,
+        *Button9, *Button10, *Button11, *Button12, *Button13, *Button14, *Button15, *Button16,
+        *Button17, *Button18, *Button19, *Button20;
+    TBitBtn *BitBtn1, *BitBtn2;
+    TCheckBox *CheckBox1, *CheckBox2, *CheckBox3, *CheckBox4, *CheckBox5, *CheckBox6, *CheckBox7,
+        *CheckBox8, *CheckBox9, *CheckBox10, *CheckBox11, *CheckBox12, *CheckBox13, *CheckBox14;
+    TRadioButton *RadioButton1, *RadioButton2;
+    TRadioGroup *RadioGroup1, *RadioGroup2, *RadioGroup3, *RadioGroup4, *RadioGroup5, *RadioGroup6,
+        *RadioGroup7, *RadioGroup8;
+    TComboBox *ComboBox1, *ComboBox2, *ComboBox3, *ComboBox4, *ComboBox5, *ComboBox6, *ComboBox7;
+    TMemo* Memo1;
+    TImage *Graf0, *Image1, *Image2, *Image3;
+    TBevel *Bevel1, *Bevel2, *Bevel3;
+    TUpDown* UpDown1;
+    TScrollBar* ScrollBar1;
+    TMainMenu* MainMenu1;
+    TMenuItem *Pevodyjednotek1, *Pevodykoeficient1, *Nadmoskvka1, *Teplotaprachu1, *Energie1,
+        *Oprogramu1;
+    TSaveDialog *SaveDialog1, *SaveDialog2, *SaveDialog3;
+    TOpenDialog *OpenDialog1, *OpenDialog2;
+
+    // (a) Start-up and drag-function choice: ui/Vstup1.cpp.
+    void FormCreate(TObject* Sender);
+    // Runs at the end of the program while every window still exists.
+    void FormDestroy(TObject* Sender);
+    // Makes the chosen built-in function the one in use; called by code after
+    // it selects an item, since a code-side selection runs no handler.
+    void ComboBox6Change(TObject* Sender);
+
+    // (b) Drag-function file: ui/Vstup1DragFile.cpp.
+
+    // (c) Input set-up: ui/Vstup1Setup.cpp.
+
+    // (d) Graph handlers: ui/Vstup1Graph.cpp.
+
+    // (e) Mode and option controls: ui/Vstup1Modes.cpp.
+
+    // (f) Compute! and the range table: ui/Vstup1Compute.cpp.
+
+  private:
+    // ui/Vstup1Controls.cpp: looks every member up by its name.
+    void FindControls();
+    // One per concern, each in that concern's file.
+    void BindStartupHandlers();
+    void BindDragFileHandlers();
+    void BindSetupHandlers();
+    void BindGraphHandlers();
+    void BindModeHandlers();
+    void BindComputeHandlers();
+
+    // (a) The last step of start-up: brings back the inputs of the last run.
+    void RestoreInitFile();
+    // (a) The drag-function item in use, where a refused choice goes back to.
+    int dragItemInUse_ = -1;
+
+    // (b) Drag-function file.
+
+    // (c) Input set-up.
+
+    // (d) Graph handlers.
+
+    // (e) Mode and option controls.
+
+    // (f) Compute! and the range table.
+};
+
+extern Tvstup* vstup;

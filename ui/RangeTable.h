@@ -1,0 +1,76 @@
+// The range table that "Compute!" appends to the result pane: the head with
+// the drag model and the point count, the rows taken from the trajectory
+// arrays of a table run (muzzle, every table step, zero range, last point),
+// and the rule that raises the table step when the points lie too far apart.
+// Qt-free: it reads the engine's arrays and returns text lines.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/state.h"
+
+// Degrees per radian of the range table and the zeroing: this five-decimal
+// value, not the full 180/pi, so the printed clicks stay those of the tables
+// users compare with.
+constexpr double TableDegreesPerRadian = 57.29577;
+
+// A click angle that is exactly zero is replaced by this tiny negative angle,
+// so that its clicks print as "0.0" and never as "-0.0".
+constexpr double ZeroClickAngle = -0.000001;
+
+// What a table needs besides the arrays, in the engine's units.
+struct RangeTableSettings {
+    double RangeStep = 25;          // m between table rows
+    double ZeroRange = 100;         // m
+    double BulletMass = 0;          // kg
+    double MuzzleVelocity = 0;      // m/s
+    double ClickValue = 1 / 240.0;  // degrees per sight click
+};
+
+// One row of the table, in the printed units.
+struct RangeTableRow {
+    double X = 0;              // m
+    double Y = 0;              // cm, relative to the line of sight
+    double HeightClicks = 0;   // clicks that bring the point onto the line of sight
+    double V = 0;              // m/s
+    double E = 0;              // J
+    double T = 0;              // ms
+    double Windage = 0;        // cm, positive to the right
+    double WindageClicks = 0;  // clicks that bring the point back to the centre
+    bool Muzzle = false;       // the muzzle row has its own, wider format
+};
+
+// The sight angle (degrees) that a height or windage of `cm` at `distance` m
+// stands for: atan(0.01 × cm / distance) in table degrees.
+double TableAngle(double cm, double distance);
+
+// The line that names the drag model: the variable coefficient, a function
+// loaded from a file (dragItem 0; the file name without its folder, never
+// shortened), or the coefficient of built-in item 1 to 11. An item outside
+// 0..11 gives no line.
+std::vector<std::string> DragModelLines(bool variableBc, int dragItem, double ballisticCoefficient,
+                                        const std::string& dragFileName);
+
+// The head of a table below the separating "  " line: the drag-model lines,
+// the point count, the column header and the rule.
+std::vector<std::string> RangeTableHead(const std::vector<std::string>& dragModelLines,
+                                        int lastPointIndex);
+
+// The rows of the table run in the arrays, in ascending distance. Leaves the
+// speed and energy of the last row in CurrentSpeed and CurrentEnergy, and the
+// line of its interpolation in the interpolation record.
+std::vector<RangeTableRow> SelectRangeTableRows(const TrajectoryArrays& traj,
+                                                const RangeTableSettings& settings);
+
+// One row in the fixed-width format of the table.
+std::string FormatRangeTableRow(const RangeTableRow& row);
+
+// The "Step" item that the raise selects after `selectedItem` (-1: none
+// selected, so the raise starts at item 0), or -1 when the selection is the
+// last item already and the step cannot grow any further.
+int NextStepItem(int selectedItem, int itemCount);
+
+// True while the distance between points 1 and 2 of the arrays is at least
+// the table step, so that one point could have to serve two table rows.
+bool TableStepTooSmall(const TrajectoryArrays& traj, double rangeStep);

@@ -340,7 +340,7 @@ void AddExtrasTab(std::vector<ControlDescription>& c) {
     c.push_back(Caption("Label" + std::to_string(label++), p, edges[0], CaptionTop(3) - Raise,
                         "Twist Direction:", 99));
     c.push_back(
-        Combo("ComboBox5", p, edges[0] + 3, RowTop(3) - Raise, 46, "Right", {"Right", "Left"}, 0)
+        Combo("ComboBox5", p, edges[0] + 3, RowTop(3) - Raise, 56, "Right", {"Right", "Left"}, 0)
             .Disabled());
     c.push_back(Make(Kind::Bevel, "Bevel3", p, 314, 12, 144, 91));
     c.push_back(Make(Kind::Image, "Image3", p, 316, 14, 140, 87));

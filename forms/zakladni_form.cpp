@@ -1,5 +1,7 @@
 #include "forms/zakladni_form.h"
 
+// The start window: the product picture, its name and version, "Start" and
+// "Close".
 FormDescription ZakladniForm() {
     const FontSpec buttonFont{.name = "Arial", .height = 16, .bold = true};
     return {
@@ -8,9 +10,18 @@ FormDescription ZakladniForm() {
         .clientWidth = 481,
         .clientHeight = 177,
         .border = BorderStyle::Single,
+        .minimizeButton = true,
         .position = FormPosition::ScreenCenter,
         .controls =
             {
+                // The product picture is put in by the window class from the
+                // JPEG compiled into the program.
+                {.name = "Image2",
+                 .kind = Kind::Image,
+                 .left = 7,
+                 .top = 7,
+                 .width = 265,
+                 .height = 105},
                 {.name = "Panel2",
                  .kind = Kind::Panel,
                  .left = 276,

@@ -1,0 +1,6 @@
+// Description of the projectile energy figures window.
+#pragma once
+
+#include "platform/forms.h"
+
+FormDescription EnergieForm();

@@ -1,0 +1,6 @@
+// Description of the reticle drawing and ranging window.
+#pragma once
+
+#include "platform/forms.h"
+
+FormDescription MildotForm();

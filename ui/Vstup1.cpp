@@ -42,6 +42,10 @@ Tvstup::Tvstup() : TForm(VstupForm()) {
     FinishCreate();
 }
 
+Tvstup::~Tvstup() {
+    RunDestroy();
+}
+
 void Tvstup::BindStartupHandlers() {
     Bind("FormCreate", [this](TObject* s) { FormCreate(s); });
     Bind("FormDestroy", [this](TObject* s) { FormDestroy(s); });

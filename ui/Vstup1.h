@@ -15,6 +15,9 @@
 class Tvstup : public TForm {
   public:
     Tvstup();
+    // Runs FormDestroy while the window is still whole; the library's own
+    // call from ~TForm would come after this class is gone.
+    ~Tvstup() override;
 
     // The components of the window description, by kind.
     TPageControl *PageControl1, *PageControl2;

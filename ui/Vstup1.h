@@ -83,6 +83,10 @@ class Tvstup : public TForm {
     // (e) Mode and option controls: ui/Vstup1Modes.cpp.
 
     // (f) Compute! and the range table: ui/Vstup1Compute.cpp.
+    // "Compute!": zeroes the rifle in the zero-range modes, runs the table
+    // trajectory, replots the graph and appends the range table to Memo1.
+    // Also a step of the MRD/GEE search and of the reticle computation.
+    void Button3Click(TObject* Sender);
 
   private:
     // ui/Vstup1Controls.cpp: looks every member up by its name.
@@ -109,6 +113,11 @@ class Tvstup : public TForm {
     // (e) Mode and option controls.
 
     // (f) Compute! and the range table.
+    void ReadComputationRange();
+    void ZeroTheRifle(bool wantedHeight);
+    void RaiseTableStep();
+    void WriteRangeTable();
+    void ShowResultControls();
 };
 
 extern Tvstup* vstup;

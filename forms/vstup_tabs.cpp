@@ -217,7 +217,8 @@ void AddDragTab(std::vector<ControlDescription>& c) {
                       {"Function Selection", "G1", "G2", "G5", "G6", "G7", "G8", "GL", "GS", "GC",
                        "RA4", "1943"})
                     .OnChange("ComboBox6Change"));
-    c.push_back(Button("Button4", f, 8, RowTop(1), 114, 22, "Load Drag Function"));
+    c.push_back(Button("Button4", f, 8, RowTop(1), 114, 22, "Load Drag Function")
+                    .OnClick("Button4Click"));
     c.push_back(Radios("RadioGroup5", "TabSheet4", 2, 72, 130, 72, "Computation Modes",
                        {"Form Factor ", "Ballistic Coefficient", "Variable Ball. Coeff."}, 1));
     c.push_back(Button("Button16", "TabSheet4", 2, 150, 130, 24, "Drag Function Graph "));

@@ -75,8 +75,29 @@ class Tvstup : public TForm {
     void ComboBox6Change(TObject* Sender);
 
     // (b) Drag-function file: ui/Vstup1DragFile.cpp.
+    // "Load Drag Function": asks for a .drg file and reads it.
+    void Button4Click(TObject* Sender);
+    // Reads the drag-function file at the path and, when it is good, makes its
+    // function the one in use with the file's bullet in the fields and the
+    // form factor 1. A file that cannot be opened shows a plain message and
+    // returns; a bad file ends the event; neither changes anything else.
+    void ReadDragFunctionFile(const std::string& path);
 
     // (c) Input set-up: ui/Vstup1Setup.cpp.
+    // The first step of every computing action: disables "Save", so no
+    // stale or half-checked results can be saved, then reads and checks
+    // every input field into the engine's records (a failing check ends the
+    // event with its message).
+    void PrepareComputation();
+    // The drag strength or the chronograph correction alone, from the
+    // fields and the records as they stand, for the tool windows.
+    void ReadBallisticCoefficient();
+    void CorrectChronographVelocity();
+    // One integration run in the computation mode set in the records, with
+    // the window's settings read once and its touches during the run: the
+    // "Processing" label, the "Auto" step on the step scroll bar and its
+    // label, the result-pane lines.
+    void RunIntegration();
 
     // (d) Graph handlers: ui/Vstup1Graph.cpp.
 

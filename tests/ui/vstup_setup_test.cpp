@@ -84,6 +84,7 @@ TEST_F(WindowSetup, DerivedValuesAreWrittenBackInTheUsersNotation) {
     QLocale::setDefault(QLocale(QLocale::German));
     window_ = std::make_unique<Tvstup>();
     W().RadioGroup6->SetItemIndex(1);  // "From Altitude"
+    W().Edit8->SetText("1,5");
     W().Edit29->SetText("300");
     W().Edit13->SetText("15");
     W().CheckBox11->SetChecked(true);  // "G acc. to Latitude"
@@ -98,6 +99,7 @@ TEST_F(WindowSetup, DerivedValuesAreWrittenBackInTheUsersNotation) {
 
 TEST_F(WindowSetup, AFailedCheckLeavesTheWrittenFieldsChanged) {
     W().RadioGroup6->SetItemIndex(1);
+    W().Edit8->SetText("1000");
     W().Edit29->SetText("300");
     W().Edit13->SetText("15");
     W().Edit9->SetText("101");

@@ -23,7 +23,9 @@ void AddGraphArea(std::vector<ControlDescription>& c) {
     c.push_back(Make(Kind::Bevel, "Bevel2", "", 481, 32, 6, 196));
     c.back().shape = bsLeftLine;
     c.push_back(Make(Kind::Image, "Graf0", "", 432, 233, 337, 269)
-                    .Anchors(akLeft | akTop | akRight | akBottom));
+                    .Anchors(akLeft | akTop | akRight | akBottom)
+                    .OnDblClick("Graf0DblClick")
+                    .OnMouse("Graf0MouseDown", "Graf0MouseMove", "Graf0MouseUp"));
     c.push_back(Button("Button9", "", 685, 237, 80, 22, "Graph to .bmp").Anchors(akTop | akRight));
     c.push_back(Make(Kind::Label, "Label49", "", 438, 238, 325, 20, ProcessingCaption)
                     .Align(taCenter)
@@ -51,10 +53,11 @@ void AddInputTabs(std::vector<ControlDescription>& c) {
 void AddRangeAndDisplay(std::vector<ControlDescription>& c) {
     const char* const r = "GroupBox3";
     c.push_back(Group(r, "", 496, 36, 130, 66, "Computation Range"));
-    c.push_back(Check("CheckBox4", r, 8, RowTop(0) + 2, 36, "X:"));
+    c.push_back(Check("CheckBox4", r, 8, RowTop(0) + 2, 36, "X:").OnClick("CheckBox4Click"));
     c.push_back(Edit("Edit15", r, 46, RowTop(0), 50, "300").Disabled());
     c.push_back(Text("Label98", r, 100, CaptionTop(0), "m"));
-    c.push_back(Check("CheckBox5", r, 8, RowTop(1) + 2, 36, "Y:").Checked());
+    c.push_back(
+        Check("CheckBox5", r, 8, RowTop(1) + 2, 36, "Y:").Checked().OnClick("CheckBox5Click"));
     c.push_back(Edit("Edit16", r, 46, RowTop(1), 50, "0"));
     c.push_back(Text("Label99", r, 100, CaptionTop(1), "m"));
 
@@ -66,9 +69,13 @@ void AddRangeAndDisplay(std::vector<ControlDescription>& c) {
     // The overlays need a computed trajectory: Compute! enables them.
     const char* const d = "GroupBox5";
     c.push_back(Group(d, "", 496, 155, 130, 70, "Display"));
-    c.push_back(Check("CheckBox1", d, 8, RowTop(0) + 2, 96, "Line of Sight").Disabled());
+    c.push_back(Check("CheckBox1", d, 8, RowTop(0) + 2, 96, "Line of Sight")
+                    .Disabled()
+                    .OnClick("CheckBox1Click"));
     c.push_back(Make(Kind::Image, "Image1", d, 106, RowTop(0) + 2, 17, 17).Hidden());
-    c.push_back(Check("CheckBox2", d, 8, RowTop(1) + 2, 96, "Line of Depart.").Disabled());
+    c.push_back(Check("CheckBox2", d, 8, RowTop(1) + 2, 96, "Line of Depart.")
+                    .Disabled()
+                    .OnClick("CheckBox2Click"));
     c.push_back(Make(Kind::Image, "Image2", d, 106, RowTop(1) + 2, 17, 17).Hidden());
 }
 
@@ -83,19 +90,28 @@ void AddGraphChoices(std::vector<ControlDescription>& c) {
                         "Cross-Wind   [m/s]", "Inclination     [deg]", "Specific En.  [J/cm2]",
                         "Drag coeff.   [-]"},
                        0)
-                    .Disabled());
+                    .Disabled()
+                    .OnClick("RadioGroup1Click"));
     c.push_back(Radios("RadioGroup2", "TabSheet7", 2, 0, 134, 60, "Axis X",
-                       {"Time       [s]", "Range    [m]"}, 1));
-    c.push_back(Button("Button6", "TabSheet8", 8, 8, 122, 25, "Clear Clones"));
-    c.push_back(Make(Kind::BitBtn, "BitBtn1", "TabSheet8", 8, 40, 122, 25, "Clone I").Disabled());
-    c.push_back(Make(Kind::BitBtn, "BitBtn2", "TabSheet8", 8, 72, 122, 25, "Clone II").Disabled());
+                       {"Time       [s]", "Range    [m]"}, 1)
+                    .OnClick("RadioGroup2Click"));
+    c.push_back(
+        Button("Button6", "TabSheet8", 8, 8, 122, 25, "Clear Clones").OnClick("Button6Click"));
+    c.push_back(Make(Kind::BitBtn, "BitBtn1", "TabSheet8", 8, 40, 122, 25, "Clone I")
+                    .Disabled()
+                    .OnClick("BitBtn1Click"));
+    c.push_back(Make(Kind::BitBtn, "BitBtn2", "TabSheet8", 8, 72, 122, 25, "Clone II")
+                    .Disabled()
+                    .OnClick("BitBtn2Click"));
 }
 
 void AddResultPane(std::vector<ControlDescription>& c) {
     c.push_back(Make(Kind::Memo, "Memo1", "", 8, 232, 417, 270)
                     .Items({" Computing Result:"})
                     .Anchors(akLeft | akTop | akBottom));
-    c.push_back(Button("Button2", "", 356, 470, 50, 25, "Clear").Anchors(akLeft | akBottom));
+    c.push_back(Button("Button2", "", 356, 470, 50, 25, "Clear")
+                    .Anchors(akLeft | akBottom)
+                    .OnClick("Button2Click"));
     // Never shown: the go-ahead flag of the save-options dialog and the two
     // print commands.
     c.push_back(
@@ -152,6 +168,7 @@ FormDescription VstupForm() {
         .font = {.name = "MS Sans Serif", .height = 11},
         .onCreate = "FormCreate",
         .onDestroy = "FormDestroy",
+        .onResize = "FormResize",
     };
     std::vector<ControlDescription>& c = form.controls;
     AddGraphArea(c);

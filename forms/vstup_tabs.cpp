@@ -55,29 +55,34 @@ void AddParametersTab(std::vector<ControlDescription>& c) {
     c.push_back(Text("Label15", g, UnitColumn, CaptionTop(6), "m"));
 
     c.push_back(Radios("RadioGroup3", "TabSheet1", 232, 0, 136, 72, "Computation Modes",
-                       {"Angle of Departure", "Zero Range", "Zero Range X,Y"}, 1));
+                       {"Angle of Departure", "Zero Range", "Zero Range X,Y"}, 1)
+                    .OnClick("RadioGroup3Click"));
 
     const char* const u = "GroupBox7";
     c.push_back(Group(u, "TabSheet1", 232, 74, 136, 120, "Drop Units"));
     c.push_back(Caption("Label16", u, 42, CaptionTop(0), "Step:", 40));
     c.push_back(Combo("ComboBox1", u, 46, RowTop(0), 60, "  25",
-                      {"     1", "     5", "   10  ", "   25", "   50", " 100", " 200", "1000"}));
+                      {"     1", "     5", "   10  ", "   25", "   50", " 100", " 200", "1000"})
+                    .OnChange("ComboBox1Change"));
     c.push_back(Text("Label17", u, 110, CaptionTop(0), "m"));
     c.push_back(Caption("Label18", u, 42, CaptionTop(1), "1 Click:", 40));
     c.push_back(Combo("ComboBox2", u, 46, RowTop(1), 86, "",
                       {"1/2  MOA", "1/3  MOA", "1/4  MOA", "1/8  MOA", "10mm/100m", "7mm/100m",
                        "5mm/100m", "Value in mm", "Value in MOA"},
-                      2));
+                      2)
+                    .OnChange("ComboBox2Change"));
     c.push_back(Caption("Label20", u, 42, CaptionTop(2), "1 Click:", 40));
     c.push_back(Edit("Edit24", u, 46, RowTop(2), 32, "10").Disabled());
     c.push_back(Text("Label56", u, 82, CaptionTop(2), "mm/100m"));
     c.push_back(Text("Label48", u, 82, CaptionTop(2), "MOA").Hidden());
     c.push_back(Caption("Label21", u, 42, CaptionTop(3), "Click:", 40));
-    c.push_back(Make(Kind::UpDown, "UpDown1", u, 46, RowTop(3), 16, 22).Range(-500, 500, 0));
+    c.push_back(Make(Kind::UpDown, "UpDown1", u, 46, RowTop(3), 16, 22)
+                    .Range(-500, 500, 0)
+                    .OnClick("UpDown1Click"));
     c.push_back(Make(Kind::Label, "Label12", u, 64, RowTop(3), 30, 22, "0")
                     .Align(taCenter)
                     .Font({.height = 19, .bold = true}));
-    c.push_back(Button("Button8", u, 96, RowTop(3), 36, 22, "Zero"));
+    c.push_back(Button("Button8", u, 96, RowTop(3), 36, 22, "Zero").OnClick("Button8Click"));
 
     const char* const b = "GroupBox4";
     c.push_back(Group(b, "TabSheet1", 372, 0, 90, 194, ""));
@@ -105,12 +110,12 @@ void AddAtmosphereTab(std::vector<ControlDescription>& c) {
     c.push_back(Caption("Label30", g, CaptionEdge, CaptionTop(3), "Air Humidity:"));
     c.push_back(Edit("Edit9", g, EditColumn, RowTop(3), 48, "0"));
     c.push_back(Text("Label31", g, 164, CaptionTop(3), "%"));
-    // The wind mode relabels these two and places them by their left edge
-    // (48 and 17 for these texts), so they size themselves to their text.
-    c.push_back(Text("Label22", g, 48, CaptionTop(4), "Cross Wind:"));
+    // The wind mode relabels these two; right-aligned like the other
+    // captions, every text ends at its field.
+    c.push_back(Caption("Label22", g, CaptionEdge, CaptionTop(4), "Cross Wind:"));
     c.push_back(Edit("Edit10", g, EditColumn, RowTop(4), 48, "0"));
     c.push_back(Text("Label32", g, 164, CaptionTop(4), "m/s"));
-    c.push_back(Text("Label24", g, 17, CaptionTop(5), "Longitudinal Wind:"));
+    c.push_back(Caption("Label24", g, CaptionEdge, CaptionTop(5), "Longitudinal Wind:"));
     c.push_back(Edit("Edit11", g, EditColumn, RowTop(5), 48, "0"));
     c.push_back(Text("Label34", g, 164, CaptionTop(5), "m/s"));
     c.push_back(Caption("Label33", g, CaptionEdge, CaptionTop(6), "Vertical Wind:"));
@@ -118,11 +123,14 @@ void AddAtmosphereTab(std::vector<ControlDescription>& c) {
     c.push_back(Text("Label35", g, 164, CaptionTop(6), "m/s"));
 
     c.push_back(Radios("RadioGroup4", "TabSheet2", 220, 0, 116, 56, "Cross Wind",
-                       {"Constant", "Variable"}, 0));
+                       {"Constant", "Variable"}, 0)
+                    .OnClick("RadioGroup4Click"));
     c.push_back(Radios("RadioGroup7", "TabSheet2", 220, 58, 116, 56, "Wind Modes",
-                       {"Cross, Longitud.", "Speed and Angle"}, 0));
+                       {"Cross, Longitud.", "Speed and Angle"}, 0)
+                    .OnClick("RadioGroup7Click"));
     c.push_back(Radios("RadioGroup6", "TabSheet2", 220, 116, 116, 56, "Pressure Modes",
-                       {"Direct Value", "From Altitude"}, 1));
+                       {"Direct Value", "From Altitude"}, 1)
+                    .OnClick("RadioGroup6Click"));
     c.push_back(Check("CheckBox14", "TabSheet2", 224, 176, 112, "No ICAO Gradient"));
 
     // The variable wind: every field starts disabled; the cross-wind mode
@@ -130,7 +138,9 @@ void AddAtmosphereTab(std::vector<ControlDescription>& c) {
     const char* const v = "GroupBox18";
     c.push_back(Group(v, "TabSheet2", 340, 0, 122, 194, "Variable Cross Wind"));
     c.push_back(Text("Label36", v, 6, CaptionTop(0), "Count of Sites:"));
-    c.push_back(Combo("ComboBox3", v, 80, RowTop(0), 36, "", {"2", "3", "4", "5"}, 0).Disabled());
+    c.push_back(Combo("ComboBox3", v, 80, RowTop(0), 36, "", {"2", "3", "4", "5"}, 0)
+                    .Disabled()
+                    .OnChange("ComboBox3Change"));
     c.push_back(Text("Label39", v, 4, CaptionTop(1), "Distance [m]"));
     c.push_back(Text("Label41", v, 70, CaptionTop(1), "v [m/s]"));
     const char* const distances[] = {"0", "100", "200", "300", "400"};
@@ -157,15 +167,19 @@ void AddOthersTab(std::vector<ControlDescription>& c) {
     c.push_back(Text("Label106", s, 144, CaptionTop(1), "deg"));
     c.push_back(Text("Label40", s, 144, CaptionTop(1), "m").Hidden());
     c.push_back(Make(Kind::RadioButton, "RadioButton1", s, 6, RowTop(2) + 2, 172, 17,
-                     "Horizontal Distance and Height"));
+                     "Horizontal Distance and Height")
+                    .OnClick("RadioButton1Click"));
     c.push_back(Make(Kind::RadioButton, "RadioButton2", s, 6, RowTop(3) + 2, 172, 17,
                      "Slant Distance and Angle")
-                    .Checked());
+                    .Checked()
+                    .OnClick("RadioButton2Click"));
     c.push_back(Button("Button11", s, 96, RowTop(4), 74, 22, "Compute"));
 
     const char* const t = "GroupBox12";
     c.push_back(Group(t, "TabSheet3", 2, 142, 182, 52, "Computation Step"));
-    c.push_back(Make(Kind::ScrollBar, "ScrollBar1", t, 8, RowTop(0) + 2, 78, 17).Range(1, 300, 10));
+    c.push_back(Make(Kind::ScrollBar, "ScrollBar1", t, 8, RowTop(0) + 2, 78, 17)
+                    .Range(1, 300, 10)
+                    .OnChange("ScrollBar1Change"));
     c.push_back(Make(Kind::Label, "Label50", t, 90, CaptionTop(0), 22, 14, "1")
                     .Align(taCenter)
                     .Font({.bold = true}));
@@ -202,9 +216,11 @@ void AddOthersTab(std::vector<ControlDescription>& c) {
                       {"MilDot (1Mil)", "Sightron LRMOA (2MOA)", "Leupold TMR (1/2Mil)",
                        "Vortex EBR-1 MOA (2MOA)", "Vortex EBR-1 MRAD (1/2Mil)",
                        "Nightforce MOAR (1MOA)", "Meopta MilDot 2 (1/2Mil)"},
-                      0));
+                      0)
+                    .OnChange("ComboBox7Change"));
     c.push_back(Radios("RadioGroup8", r, 6, RowTop(3) - 2, 134, 52, "Horizontal Dots",
-                       {"Distance", "Cross Wind"}, 1));
+                       {"Distance", "Cross Wind"}, 1)
+                    .OnClick("RadioGroup8Click"));
     c.push_back(Check("CheckBox13", r, 8, RowTop(5) + 6, 120, "Show Cross").Checked());
     c.push_back(Button("Button20", r, 6, RowTop(6) + 4, 64, 22, "Show").Disabled());
     c.push_back(Button("Button19", r, 76, RowTop(6) + 4, 64, 22, "Compute"));
@@ -220,7 +236,8 @@ void AddDragTab(std::vector<ControlDescription>& c) {
     c.push_back(Button("Button4", f, 8, RowTop(1), 114, 22, "Load Drag Function")
                     .OnClick("Button4Click"));
     c.push_back(Radios("RadioGroup5", "TabSheet4", 2, 72, 130, 72, "Computation Modes",
-                       {"Form Factor ", "Ballistic Coefficient", "Variable Ball. Coeff."}, 1));
+                       {"Form Factor ", "Ballistic Coefficient", "Variable Ball. Coeff."}, 1)
+                    .OnClick("RadioGroup5Click"));
     c.push_back(Button("Button16", "TabSheet4", 2, 150, 130, 24, "Drag Function Graph "));
 
     // The velocity bands: every field starts disabled; "Variable Ball. Coeff."
@@ -237,13 +254,14 @@ void AddDragTab(std::vector<ControlDescription>& c) {
         const char* bc;
         const char* box;  // the check box that switches the band on, if any
         bool ticked;
+        const char* onClick;
     };
     const Band bands[] = {
-        {"over", "Edit30", "793", "Edit36", "0,462", nullptr, false},
-        {"below", "Edit31", "793", "Edit37", "0,447", nullptr, false},
-        {"below", "Edit32", "640", "Edit38", "0,424", "CheckBox6", true},
-        {"below", "Edit34", "488", "Edit39", "0,405", "CheckBox7", true},
-        {"below", "Edit35", "0", "Edit40", "0", "CheckBox9", false},
+        {"over", "Edit30", "793", "Edit36", "0,462", nullptr, false, nullptr},
+        {"below", "Edit31", "793", "Edit37", "0,447", nullptr, false, nullptr},
+        {"below", "Edit32", "640", "Edit38", "0,424", "CheckBox6", true, "CheckBox6Click"},
+        {"below", "Edit34", "488", "Edit39", "0,405", "CheckBox7", true, "CheckBox7Click"},
+        {"below", "Edit35", "0", "Edit40", "0", "CheckBox9", false, "CheckBox9Click"},
     };
     for (int k = 0; k < 5; ++k) {
         const Band& band = bands[k];
@@ -252,7 +270,8 @@ void AddDragTab(std::vector<ControlDescription>& c) {
         c.push_back(Edit(band.velocityEdit, v, 36, RowTop(row), 42, band.velocity).Disabled());
         c.push_back(Edit(band.bcEdit, v, 82, RowTop(row), 42, band.bc).Disabled());
         if (band.box) {
-            Row box = Check(band.box, v, 130, RowTop(row) + 2, 16, "").Disabled();
+            Row box =
+                Check(band.box, v, 130, RowTop(row) + 2, 16, "").Disabled().OnClick(band.onClick);
             if (band.ticked) box.Checked();
             c.push_back(box);
         }
@@ -303,9 +322,11 @@ void AddExtrasTab(std::vector<ControlDescription>& c) {
 
     const char* const e = "GroupBox20";
     c.push_back(Group(e, "TabSheet5", 276, 0, 186, 86, "Extras"));
-    c.push_back(Check("CheckBox11", e, 8, RowTop(0) + 2, 170, "G acc. to Latitude"));
-    c.push_back(Check("CheckBox10", e, 8, RowTop(1) + 2, 170, "Coriolis Force"));
-    c.push_back(Check("CheckBox3", e, 8, RowTop(2) + 2, 170, "Drift"));
+    c.push_back(Check("CheckBox11", e, 8, RowTop(0) + 2, 170, "G acc. to Latitude")
+                    .OnClick("CheckBox11Click"));
+    c.push_back(
+        Check("CheckBox10", e, 8, RowTop(1) + 2, 170, "Coriolis Force").OnClick("CheckBox10Click"));
+    c.push_back(Check("CheckBox3", e, 8, RowTop(2) + 2, 170, "Drift").OnClick("CheckBox3Click"));
 
     // The bullet model of the spin drift: every field starts disabled;
     // "Drift" enables them. Two columns of rows and the drawing at the

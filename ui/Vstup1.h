@@ -100,8 +100,78 @@ class Tvstup : public TForm {
     void RunIntegration();
 
     // (d) Graph handlers: ui/Vstup1Graph.cpp.
+    // Fits the graph's picture to its control after the window was resized.
+    void FormResize(TObject* Sender);
+    // A press on the graph shows the point in "X, Y Position" and starts a
+    // zoom rectangle; moving draws it, releasing zooms to it, and a double
+    // click brings back the full view.
+    void Graf0MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Graf0MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Graf0MouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Graf0DblClick(TObject* Sender);
+    // "Axis Y": replots the chosen quantity of the last run against time or
+    // range, drops the overlays and, away from height against range, the
+    // clones. The computing actions call it to show their run.
+    void RadioGroup1Click(TObject* Sender);
+    // "Axis X": replots, but only while "Axis Y" is enabled, that is while
+    // the arrays hold a table run.
+    void RadioGroup2Click(TObject* Sender);
+    // "Line of Sight" and "Line of Depart.": the overlays, drawn only over
+    // height against range.
+    void CheckBox1Click(TObject* Sender);
+    void CheckBox2Click(TObject* Sender);
+    // "Clone I" and "Clone II" keep the height curve of this run.
+    void BitBtn1Click(TObject* Sender);
+    void BitBtn2Click(TObject* Sender);
+    // "Clear Clones"; also called by the coefficient searches.
+    void Button6Click(TObject* Sender);
 
     // (e) Mode and option controls: ui/Vstup1Modes.cpp.
+    // "Step": the table step of the chosen item; typed text keeps the step.
+    // Code that selects an item calls it, since that runs no handler.
+    void ComboBox1Change(TObject* Sender);
+    // "1 Click:": the click value of a fixed item, or the click field for
+    // the two custom items. Code that selects an item calls it.
+    void ComboBox2Change(TObject* Sender);
+    // The click spinner moves the departure angle by one click and switches
+    // to "Angle of Departure"; "Zero" resets its counter only.
+    void UpDown1Click(TObject* Sender, TUDBtnType Button);
+    void Button8Click(TObject* Sender);
+    // "Computation Step": the integration step in tenths of a millisecond.
+    void ScrollBar1Change(TObject* Sender);
+    // "Clear": empties the result pane.
+    void Button2Click(TObject* Sender);
+    // "Computation Modes": shows the angle, the zero range or the zero point.
+    void RadioGroup3Click(TObject* Sender);
+    // The range limit X and the height limit Y of the table.
+    void CheckBox4Click(TObject* Sender);
+    void CheckBox5Click(TObject* Sender);
+    // Drag "Computation Modes": converts Edit1 between form factor and
+    // coefficient and enables the velocity bands. A conversion that fails
+    // puts the previous mode back before it ends the event.
+    void RadioGroup5Click(TObject* Sender);
+    // Bands 3 to 5 of the variable coefficient.
+    void CheckBox6Click(TObject* Sender);
+    void CheckBox7Click(TObject* Sender);
+    void CheckBox9Click(TObject* Sender);
+    // "Cross Wind" and "Count of Sites:": the constant or the variable wind.
+    void RadioGroup4Click(TObject* Sender);
+    void ComboBox3Change(TObject* Sender);
+    // "Wind Modes": names the two wind fields; their numbers stay.
+    void RadioGroup7Click(TObject* Sender);
+    // "Pressure Modes": the pressure or the altitude field.
+    void RadioGroup6Click(TObject* Sender);
+    // "G acc. to Latitude", "Coriolis Force" and "Drift": their fields.
+    void CheckBox11Click(TObject* Sender);
+    void CheckBox10Click(TObject* Sender);
+    void CheckBox3Click(TObject* Sender);
+    // The up/downhill target as horizontal distance and height or as slant
+    // distance and angle; each converts the two fields.
+    void RadioButton1Click(TObject* Sender);
+    void RadioButton2Click(TObject* Sender);
+    // A new reticle or dot mode makes the shown reticle stale.
+    void RadioGroup8Click(TObject* Sender);
+    void ComboBox7Change(TObject* Sender);
 
     // (f) Compute! and the range table: ui/Vstup1Compute.cpp.
     // "Compute!": zeroes the rifle in the zero-range modes, runs the table
@@ -130,8 +200,15 @@ class Tvstup : public TForm {
     // (c) Input set-up.
 
     // (d) Graph handlers.
+    // Whether "Axis Y" shows "Traj. Height" against "Range" on "Axis X".
+    bool GraphShowsHeightAgainstRange() const;
+    void AddClone(int curve);
 
     // (e) Mode and option controls.
+    // The drag mode Edit1 was last converted for, where a failed conversion
+    // goes back to.
+    int dragModeInUse_ = -1;
+    void EnableBand(TCheckBox* box, TEdit* velocity, TEdit* coefficient);
 
     // (f) Compute! and the range table.
     void ReadComputationRange();

@@ -46,7 +46,8 @@ void AddParametersTab(std::vector<ControlDescription>& c) {
     c.push_back(Caption("Label64", g, 85, CaptionTop(5), "Zero Range X,Y:", 83).Hidden());
     c.push_back(Edit("Edit6", g, EditColumn, RowTop(5), FieldWidth, "0,1").Hidden().Disabled());
     c.push_back(Edit("Edit19", g, EditColumn, RowTop(5), FieldWidth, "100"));
-    c.push_back(Edit("Edit63", g, 88 + FieldWidth + 4, RowTop(5), FieldWidth, "0").Hidden());
+    c.push_back(
+        Edit("Edit63", g, 88 + FieldWidth + 4, RowTop(5), FieldWidth, "0").Hidden().Disabled());
     c.push_back(Text("Label2", g, UnitColumn, CaptionTop(5), "m"));
     c.push_back(Text("Label19", g, UnitColumn, CaptionTop(5), "deg").Hidden());
     c.push_back(Text("Label72", g, 88 + 2 * FieldWidth + 12, CaptionTop(5), "m").Hidden());

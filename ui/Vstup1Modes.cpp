@@ -5,6 +5,8 @@
 #include <cmath>
 #include <initializer_list>
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "engine/numeric.h"
 #include "engine/setup.h"

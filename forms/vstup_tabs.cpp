@@ -93,7 +93,8 @@ void AddParametersTab(std::vector<ControlDescription>& c) {
     c.push_back(Button("Button15", b, 6, 120, 78, 30, "Load"));
     c.push_back(Button("Button3", b, 6, 156, 78, 30, "Compute!")
                     .Font({.height = 13, .bold = true})
-                    .Default());
+                    .Default()
+                    .OnClick("Button3Click"));
 }
 
 void AddAtmosphereTab(std::vector<ControlDescription>& c) {

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "engine/numeric.h"
+#include "engine/setup.h"
 #include "engine/state.h"
 #include "platform/sysutils.h"
 #include "ui/RangeTable.h"
@@ -93,7 +94,7 @@ void Tvstup::WriteRangeTable() {
     EngineState& e = Engine();
     TStrings& memo = Memo1->Lines();
     memo.Add("  ");
-    const bool variableBc = RadioGroup5->ItemIndex() == 2;
+    const bool variableBc = RadioGroup5->ItemIndex() == CoefficientVariable;
     const std::vector<std::string> dragLines = DragModelLines(
         variableBc, ComboBox6->ItemIndex(), e.Input.BallisticCoefficient, e.DragFileName);
     for (const std::string& line : RangeTableHead(dragLines, e.Traj.LastPointIndex)) memo.Add(line);

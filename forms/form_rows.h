@@ -30,8 +30,8 @@ struct Row : ControlDescription {
         itemIndex = selected;
         return *this;
     }
-    Row& Font(FontSpec spec) {
-        font = std::move(spec);
+    Row& Font(FontSpec wanted) {
+        font = std::move(wanted);
         return *this;
     }
     Row& Align(TAlignment a) {

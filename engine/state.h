@@ -161,3 +161,23 @@ EngineState& Engine();
 
 // Puts every record back to its program-start value (for tests).
 void ResetEngineState();
+
+// Keeps the input set and the coefficient bands as they are across a scope.
+// The tool windows compute with the set-up's readers, which write these
+// records; the records must still describe the last computation afterwards,
+// because "Save" and the init file write them. Restores also when the scope
+// ends through an abort.
+class ScopedEngineInput {
+  public:
+    ScopedEngineInput() : input_(Engine().Input), bands_(Engine().SteppedBc) {}
+    ~ScopedEngineInput() {
+        Engine().Input = input_;
+        Engine().SteppedBc = bands_;
+    }
+    ScopedEngineInput(const ScopedEngineInput&) = delete;
+    ScopedEngineInput& operator=(const ScopedEngineInput&) = delete;
+
+  private:
+    InputParameters input_;
+    SteppedBallisticCoefficient bands_;
+};

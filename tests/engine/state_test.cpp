@@ -23,3 +23,18 @@ TEST(EngineState, ResetPutsBackStartValues) {
     EXPECT_EQ(Engine().Traj.TrajRange[123], 0.0);
     EXPECT_TRUE(Engine().DragFileName.empty());
 }
+
+TEST(EngineState, ScopedInputRestoresInputAndBandsOnAbort) {
+    ResetEngineState();
+    Engine().Input.MuzzleVelocity = 800;
+    Engine().SteppedBc.Bands[2].Coefficient = 0.3;
+    try {
+        ScopedEngineInput keep;
+        Engine().Input.MuzzleVelocity = 811;
+        Engine().SteppedBc.Bands[2].Coefficient = 0.1;
+        throw 1;
+    } catch (int) {
+    }
+    EXPECT_EQ(Engine().Input.MuzzleVelocity, 800);
+    EXPECT_EQ(Engine().SteppedBc.Bands[2].Coefficient, 0.3);
+}

@@ -250,7 +250,7 @@ bool RecordPoint(Run& run, int p) {
 }
 
 // Integrates until the mode stops the run; returns the index of the last point.
-int FlyToEnd(Run& run) {
+int FlyToEnd(Run& run, const FlightHooks& hooks) {
     const double h = run.e.Settings.IntegrationStep;
     MotionSample sample;
     for (int i = 0;; ++i) {
@@ -263,8 +263,10 @@ int FlyToEnd(Run& run) {
         // limit and then report the wrong cause.
         if (!StateIsFinite(run.y))
             ShowErrorAndAbort("Trajectory computation failed: check the inputs.");
-        if (p >= MaxSteps)
+        if (p >= MaxSteps) {
+            if (hooks.StepLimitReached) hooks.StepLimitReached();
             ShowErrorAndAbort("Maximum Number of Steps was reached. Increase the Step.");
+        }
         if (RecordPoint(run, p)) return p;
     }
 }
@@ -311,7 +313,7 @@ void IntegrateTrajectory(const FlightSettings& settings, const FlightHooks& hook
     run.variableWind = settings.VariableCrossWind && run.mode == 1;
     run.windSites = std::clamp(settings.CrossWindSites, 2, 5);
     StartAtMuzzle(run, settings);
-    const int last = FlyToEnd(run);
+    const int last = FlyToEnd(run, hooks);
 
     e.Traj.LastPointIndex = last;
     label.Hide();

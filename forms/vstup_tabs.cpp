@@ -235,8 +235,8 @@ void AddDragTab(std::vector<ControlDescription>& c) {
                       {"Function Selection", "G1", "G2", "G5", "G6", "G7", "G8", "GL", "GS", "GC",
                        "RA4", "1943"})
                     .OnChange("ComboBox6Change"));
-    c.push_back(Button("Button4", f, 8, RowTop(1), 114, 22, "Load Drag Function")
-                    .OnClick("Button4Click"));
+    c.push_back(
+        Button("Button4", f, 8, RowTop(1), 114, 22, "Load Drag Function").OnClick("Button4Click"));
     c.push_back(Radios("RadioGroup5", "TabSheet4", 2, 72, 130, 72, "Computation Modes",
                        {"Form Factor ", "Ballistic Coefficient", "Variable Ball. Coeff."}, 1)
                     .OnClick("RadioGroup5Click"));
@@ -293,7 +293,7 @@ void AddDragTab(std::vector<ControlDescription>& c) {
     c.push_back(Caption("Label71", t, 66, CaptionTop(3), "Height Y2:", 62));
     c.push_back(Edit("Edit28", t, 70, RowTop(3), 40, "0"));
     c.push_back(Text("Label73", t, 113, CaptionTop(3), "cm"));
-    c.push_back(Button("Button14", t, 134, RowTop(3), 32, 22, "GO!"));
+    c.push_back(Button("Button14", t, 134, RowTop(3), 32, 22, "GO!").OnClick("Button14Click"));
 
     const char* const s = "GroupBox11";
     c.push_back(Group(s, "TabSheet4", 290, 116, 172, 68, "Ball. Coeff. from Velocity "));
@@ -303,7 +303,7 @@ void AddDragTab(std::vector<ControlDescription>& c) {
     c.push_back(Caption("Label77", s, 66, CaptionTop(1), "Velocity:", 62));
     c.push_back(Edit("Edit21", s, 70, RowTop(1), 40, "415"));
     c.push_back(Text("Label78", s, 113, CaptionTop(1), "m/s"));
-    c.push_back(Button("Button12", s, 134, RowTop(1), 32, 22, "GO!"));
+    c.push_back(Button("Button12", s, 134, RowTop(1), 32, 22, "GO!").OnClick("Button12Click"));
 }
 
 void AddExtrasTab(std::vector<ControlDescription>& c) {

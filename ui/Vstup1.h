@@ -10,6 +10,8 @@
 // forms/ when it binds them.
 #pragma once
 
+#include <functional>
+
 #include "platform/forms.h"
 
 class Tvstup : public TForm {
@@ -96,8 +98,9 @@ class Tvstup : public TForm {
     // One integration run in the computation mode set in the records, with
     // the window's settings read once and its touches during the run: the
     // "Processing" label, the "Auto" step on the step scroll bar and its
-    // label, the result-pane lines.
-    void RunIntegration();
+    // label, the result-pane lines. `onStepLimit`, when given, runs when the
+    // run reaches the step limit, before the limit's own message.
+    void RunIntegration(const std::function<void()>& onStepLimit = {});
 
     // (d) Graph handlers: ui/Vstup1Graph.cpp.
     // Fits the graph's picture to its control after the window was resized.
@@ -179,6 +182,15 @@ class Tvstup : public TForm {
     // Also a step of the MRD/GEE search and of the reticle computation.
     void Button3Click(TObject* Sender);
 
+    // (g) Ballistic coefficient searches: ui/Vstup1Coefficient.cpp.
+    // "GO!" of "Ball. Coeff. from Velocity ": the coefficient for which the
+    // bullet has the measured velocity at the distance, into Edit1.
+    void Button12Click(TObject* Sender);
+    // "GO!" of "Ball. Coeff. from Trajectory": the coefficient and departure
+    // angle for which the path passes through both measured heights, into
+    // Edit1 and Edit6; switches to "Angle of Departure".
+    void Button14Click(TObject* Sender);
+
   private:
     // ui/Vstup1Controls.cpp: looks every member up by its name.
     void FindControls();
@@ -189,6 +201,7 @@ class Tvstup : public TForm {
     void BindGraphHandlers();
     void BindModeHandlers();
     void BindComputeHandlers();
+    void BindCoefficientHandlers();
 
     // (a) The last step of start-up: brings back the inputs of the last run.
     void RestoreInitFile();
@@ -216,6 +229,15 @@ class Tvstup : public TForm {
     void RaiseTableStep();
     void WriteRangeTable();
     void ShowResultControls();
+
+    // (g) Ballistic coefficient searches.
+    // Sets the computation mode, one coefficient for the whole flight, no
+    // Coriolis force or drift, then the input set-up.
+    void StartCoefficientSearch(int mode);
+    // The found coefficient (or its form factor) into Edit1 and the result pane.
+    void WriteSearchedCoefficient();
+    // Back to idle with the graph controls of a table run disabled.
+    void FinishCoefficientSearch();
 };
 
 extern Tvstup* vstup;

@@ -105,7 +105,9 @@ bool IsEncodedVariant(std::string_view rest) {
            rest.substr(rest.size() - EncodedMarkerFromEnd, EncodedMarker.size()) == EncodedMarker;
 }
 
-// The field values of the header; refuses a bullet whose figures overflow.
+// The field values of the header; refuses a bullet whose figures overflow or
+// whose coefficient at form factor 1 rounds to 0, which the switch to "Form
+// Factor " could not convert.
 void DeriveFields(DragFileData& data) {
     const double m = data.BulletMass;
     const double d = data.BulletDiameter;
@@ -113,7 +115,7 @@ void DeriveFields(DragFileData& data) {
     data.DiameterField = d * 1000;
     data.FormFactorOneCoefficient = RoundToDecimals(BallisticCoefficientFactor * m / (d * d), 4);
     if (!std::isfinite(data.WeightField) || !std::isfinite(data.DiameterField) ||
-        !std::isfinite(data.FormFactorOneCoefficient)) {
+        !std::isfinite(data.FormFactorOneCoefficient) || !(data.FormFactorOneCoefficient > 0)) {
         Refuse();
     }
 }

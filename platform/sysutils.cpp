@@ -140,6 +140,21 @@ std::string ExeName() {
     return error ? std::string() : path.string();
 }
 
+namespace {
+
+std::string initFileFolder;
+
+}  // namespace
+
+std::string InitFileFolder() {
+    return initFileFolder.empty() ? ExtractFilePath(ExeName()) : initFileFolder;
+}
+
+void SetInitFileFolder(const std::string& folder) {
+    initFileFolder = folder;
+    if (!initFileFolder.empty() && initFileFolder.back() != '/') initFileFolder += '/';
+}
+
 std::string ExtractFilePath(const std::string& path) {
     const std::size_t slash = path.find_last_of("/\\");
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);

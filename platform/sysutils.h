@@ -25,6 +25,12 @@ std::string IntToStr(int value);
 
 // Full path of the running program file.
 std::string ExeName();
+// The folder of the init file, with its trailing separator: the program's
+// folder unless another folder was set. Tests set a temporary folder, so no
+// test run leaves an init file beside the test programs.
+std::string InitFileFolder();
+// Sets that folder; "" goes back to the program's folder.
+void SetInitFileFolder(const std::string& folder);
 // The folder part of a path, with its trailing separator ("" when there is none).
 // Both '/' and '\\' separate, so paths written on Windows split as well.
 std::string ExtractFilePath(const std::string& path);

@@ -40,6 +40,7 @@ Tvstup::Tvstup() : TForm(VstupForm()) {
     BindModeHandlers();
     BindComputeHandlers();
     BindCoefficientHandlers();
+    BindLoadHandlers();
     FinishCreate();
 }
 
@@ -83,11 +84,6 @@ void Tvstup::FormCreate(TObject*) {
 
     GraphReset(MainGraphState, GraphSlot);
     RestoreInitFile();
-}
-
-void Tvstup::RestoreInitFile() {
-    // The init file of the last run is read here once the init-file reader
-    // exists; until then the defaults above stand, as without an init file.
 }
 
 void Tvstup::FormDestroy(TObject*) {

@@ -11,8 +11,13 @@
 #pragma once
 
 #include <functional>
+#include <istream>
+#include <string>
 
 #include "platform/forms.h"
+
+struct DragFileData;
+struct ResultsHeaderRecord;
 
 class Tvstup : public TForm {
   public:
@@ -191,6 +196,17 @@ class Tvstup : public TForm {
     // Edit1 and Edit6; switches to "Angle of Departure".
     void Button14Click(TObject* Sender);
 
+    // (h) Results files read back and the init file: ui/Vstup1Load.cpp.
+    // "Load": asks for a results file and reads its header into the fields.
+    void Button15Click(TObject* Sender);
+    // Reads the results header at the start of the stream and, only when all
+    // of it reads and a drag-function file it names is usable, sets the
+    // controls from it in the order of the file, with the modes a loaded
+    // header stands for. Otherwise shows the message and ends the event with
+    // nothing changed. Returns the header's drag-function path, "" when it
+    // names none.
+    std::string ReadResultsHeader(std::istream& in);
+
   private:
     // ui/Vstup1Controls.cpp: looks every member up by its name.
     void FindControls();
@@ -202,6 +218,7 @@ class Tvstup : public TForm {
     void BindModeHandlers();
     void BindComputeHandlers();
     void BindCoefficientHandlers();
+    void BindLoadHandlers();
 
     // (a) The last step of start-up: brings back the inputs of the last run.
     void RestoreInitFile();
@@ -209,6 +226,9 @@ class Tvstup : public TForm {
     int dragItemInUse_ = -1;
 
     // (b) Drag-function file.
+    // Makes a file's function, read and checked, the one in use with its
+    // bullet in the fields and the form factor 1.
+    void ApplyDragFileData(const DragFileData& data);
 
     // (c) Input set-up.
 
@@ -238,6 +258,16 @@ class Tvstup : public TForm {
     void WriteSearchedCoefficient();
     // Back to idle with the graph controls of a table run disabled.
     void FinishCoefficientSearch();
+
+    // (h) Results files read back and the init file.
+    void ApplyResultsHeader(const ResultsHeaderRecord& header, const DragFileData& dragFile);
+    void ApplyHeaderDragFunction(const ResultsHeaderRecord& header, const DragFileData& dragFile);
+    void ApplyHeaderDragStrength(const ResultsHeaderRecord& header);
+    void ApplyHeaderClick(const ResultsHeaderRecord& header);
+    void ApplyHeaderAltitude();
+    // Switches the drag-strength mode while the coefficient and bullet fields
+    // hold values whose conversion cannot fail; the header replaces them next.
+    void SwitchDragStrengthMode(int item);
 };
 
 extern Tvstup* vstup;

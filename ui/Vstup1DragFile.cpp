@@ -31,7 +31,10 @@ void Tvstup::ReadDragFunctionFile(const std::string& path) {
         return;
     }
     if (data.Status != DragFileStatus::Ok) ShowErrorAndAbort(data.Message);
+    ApplyDragFileData(data);
+}
 
+void Tvstup::ApplyDragFileData(const DragFileData& data) {
     // "Function Selection" marks a function from a file; selecting it from
     // code runs no handler, so the change handler is called to disable
     // "Add to List".

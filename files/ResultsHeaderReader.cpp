@@ -282,7 +282,8 @@ bool ReadBullet(HeaderScanner& scan, ResultsHeaderRecord& h) {
 }
 
 // The air and the winds; the air density follows from the air and is passed
-// over with the rest of its line.
+// over with the rest of its line. The label of the step closes the header, so
+// a file cut in the gravity value is no header.
 bool ReadAirAndWinds(HeaderScanner& scan, ResultsHeaderRecord& h) {
     std::string density;
     return ReadLabelledNumber(scan, "Air Temperature [C]", h.AirTemperature) &&
@@ -292,7 +293,8 @@ bool ReadAirAndWinds(HeaderScanner& scan, ResultsHeaderRecord& h) {
            ReadLabelledNumber(scan, "Cross Wind [m/s]", h.CrossWind) &&
            ReadLabelledNumber(scan, "Longitudinal Wind [m/s]", h.LongitudinalWind) &&
            ReadLabelledNumber(scan, "Vertical Wind [m/s]", h.VerticalWind) &&
-           ReadLabelledNumber(scan, "Gravity Acceleration [m/s2]", h.Gravity);
+           ReadLabelledNumber(scan, "Gravity Acceleration [m/s2]", h.Gravity) &&
+           scan.SkipLabel("Computation Step [ms]");
 }
 
 }  // namespace

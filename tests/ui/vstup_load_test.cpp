@@ -1,0 +1,191 @@
+// "Load" and the init file in the calculator window: a header sets the
+// fields and the modes; a file that is no header changes nothing.
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/dragtables.h"
+#include "engine/setup.h"
+#include "platform/sysutils.h"
+#include "tests/files/header_text.h"
+#include "tests/ui/calculator_fixture.h"
+
+using namespace header_text;
+
+namespace {
+
+// A test's own files go into its fresh init-file folder.
+std::string Write(const std::string& name, const std::string& content) {
+    const std::string path = InitFileFolder() + name;
+    std::ofstream(path, std::ios::binary) << content;
+    return path;
+}
+
+// Every control's text, state and selection, the drag function in use and
+// the air the tool windows read.
+std::vector<std::string> Snapshot(Tvstup& w) {
+    std::vector<std::string> s;
+    for (const char* kind : {"Edit", "Label", "CheckBox", "RadioGroup", "ComboBox", "Button"}) {
+        for (int k = 1; k <= 111; ++k) {
+            auto* control = dynamic_cast<TControl*>(w.FindComponent(kind + std::to_string(k)));
+            if (!control) continue;
+            std::string state = control->Name() + "=" + control->Text();
+            state += control->Enabled() ? " on" : " off";
+            state += control->Visible() ? " shown" : " hidden";
+            if (auto* box = dynamic_cast<TCheckBox*>(control))
+                state += box->Checked() ? " ticked" : "";
+            if (auto* radios = dynamic_cast<TRadioGroup*>(control))
+                state += " " + std::to_string(radios->ItemIndex());
+            if (auto* list = dynamic_cast<TComboBox*>(control))
+                state += " " + std::to_string(list->ItemIndex());
+            s.push_back(state);
+        }
+    }
+    const EngineState& engine = Engine();
+    s.push_back(engine.DragFileName + " " + std::to_string(engine.ActiveDragTable[500]));
+    s.push_back(std::to_string(engine.Input.AirTemperature) + " " +
+                std::to_string(engine.Input.AirPressure));
+    return s;
+}
+
+class WindowLoad : public CalculatorHandlers {
+  protected:
+    // Presses "Load" with the dialog answering the file; returns the message
+    // the load ended with, "" when it ran through.
+    std::string Load(const std::string& path) {
+        services_.AnswerFileDialog(path);
+        return Run([this] { W().Button15->Click(); });
+    }
+};
+
+}  // namespace
+
+TEST_F(WindowLoad, SetsTheFieldsAndTheModesOfALoadedHeader) {
+    Tvstup& w = W();
+    // Modes and fields a load replaces; the bullet fields hold text that no
+    // conversion of the coefficient could use.
+    w.RadioGroup5->SetItemIndex(CoefficientFormFactor);
+    w.Edit2->SetText("garbage");
+    w.RadioGroup3->SetItemIndex(ModeAngleOfDeparture);
+    w.RadioGroup6->SetItemIndex(PressureFromAltitude);
+    w.Edit22->SetText("5");
+    HeaderText header;
+    header.click = "                       0.250 MOA";
+    ASSERT_EQ(Load(Write("shot.txt", header.Text())), "");
+
+    EXPECT_EQ(w.RadioGroup5->ItemIndex(), CoefficientBallistic);
+    EXPECT_EQ(w.Edit1->Text(), "0.462");
+    EXPECT_EQ(w.Edit2->Text(), "10.89");
+    EXPECT_EQ(w.Edit4->Text(), "800.5");
+    EXPECT_EQ(w.Edit6->Text(), "0.123456");
+    EXPECT_EQ(w.Edit22->Text(), "0");
+    EXPECT_EQ(w.ComboBox2->ItemIndex(), ClickInMoa);
+    EXPECT_EQ(w.Edit24->Text(), "0.25");
+    EXPECT_EQ(w.Edit33->Text(), "308 Win");
+    EXPECT_EQ(w.Edit10->Text(), "-2.5");
+    // 15 °C and 977.9 hPa: 300.4 m in the standard atmosphere.
+    EXPECT_EQ(w.Edit29->Text(), "300");
+    EXPECT_EQ(w.RadioGroup3->ItemIndex(), 1);
+    EXPECT_EQ(w.RadioGroup4->ItemIndex(), 0);
+    EXPECT_EQ(w.RadioGroup6->ItemIndex(), 0);
+    EXPECT_TRUE(w.Edit8->Enabled());
+}
+
+TEST_F(WindowLoad, BandsLoadInFileOrder) {
+    Tvstup& w = W();
+    w.CheckBox9->SetChecked(true);
+    HeaderText header;
+    // Bands 1, 2 and 4 of a file load as bands 1, 2 and 3.
+    header.bands = {Band(true, 800, 0.5), Band(false, 600, 0.45), Band(false, 400, 0.4)};
+    ASSERT_EQ(Load(Write("bands.txt", header.Text())), "");
+    EXPECT_EQ(w.RadioGroup5->ItemIndex(), CoefficientVariable);
+    EXPECT_EQ(w.Edit32->Text(), "400");
+    EXPECT_EQ(w.Edit38->Text(), "0.4");
+    EXPECT_TRUE(w.CheckBox6->Checked());
+    EXPECT_FALSE(w.CheckBox7->Checked());
+    EXPECT_FALSE(w.CheckBox9->Checked());
+    EXPECT_TRUE(w.Edit38->Enabled());
+}
+
+TEST_F(WindowLoad, DragFunctionLines) {
+    Tvstup& w = W();
+    const std::string drg =
+        Write("bullet.drg", "DRG, Test bullet,0.0095,0.00782\n0.3 0.5\n0.4 1.0\n0 0\n");
+    HeaderText header;
+    header.drag = drg;
+    ASSERT_EQ(Load(Write("file.txt", header.Text())), "");
+    EXPECT_EQ(w.ComboBox6->ItemIndex(), FileFunctionItem);
+    EXPECT_EQ(Engine().DragFileName, drg);
+    EXPECT_EQ(w.RadioGroup5->ItemIndex(), CoefficientFormFactor);
+    EXPECT_EQ(w.Edit1->Text(), "1.0152");
+    EXPECT_EQ(w.Edit33->Text(), "308 Win");
+
+    // "GL": one message, the function in use stays, the rest loads.
+    header.drag = "GL ";
+    header.ammo = "after GL";
+    EXPECT_EQ(Load(Write("gl.txt", header.Text())), "(message without abort)");
+    EXPECT_EQ(services_.messages, std::vector<std::string>{GlUnavailableMessage});
+    EXPECT_EQ(w.ComboBox6->ItemIndex(), FileFunctionItem);
+    EXPECT_EQ(w.Edit33->Text(), "after GL");
+
+    // A missing file: its message, the selection stays, the rest loads.
+    header.drag = "C:\\Drag\\m80.drg";
+    header.ammo = "after missing";
+    EXPECT_EQ(Load(Write("missing.txt", header.Text())), "(message without abort)");
+    EXPECT_EQ(services_.messages, std::vector<std::string>{"DRG function not found."});
+    EXPECT_EQ(w.Edit33->Text(), "after missing");
+
+    // A file that is no drag function: its message, nothing changed.
+    header.drag = Write("bad.drg", "no drag function");
+    const auto before = Snapshot(w);
+    EXPECT_EQ(Load(Write("bad.txt", header.Text())), "Wrong data format.");
+    EXPECT_EQ(Snapshot(w), before);
+}
+
+TEST_F(WindowLoad, NoAltitudeWithoutPressure) {
+    HeaderText header;
+    header.pressure = "  0.0";
+    W().Edit29->SetText("123");
+    ASSERT_EQ(Load(Write("vacuum.txt", header.Text())), "");
+    EXPECT_EQ(W().Edit29->Text(), "123");
+}
+
+TEST_F(WindowLoad, WhatIsNoHeaderChangesNothing) {
+    Tvstup& w = W();
+    const std::string text = HeaderText().Text();
+    std::vector<std::string> files = {"", std::string("\0\x01:\xff", 4), text.substr(0, 600),
+                                      text.substr(0, text.size() - 30)};
+    // Mutated headers: characters replaced, dropped or doubled at random.
+    std::mt19937 random(12);
+    for (int n = 0; n < 300; ++n) {
+        std::string mutated = text;
+        for (int k = 0; k < 3; ++k) {
+            const std::size_t at = random() % mutated.size();
+            switch (random() % 3) {
+                case 0:
+                    mutated[at] = static_cast<char>(random() % 256);
+                    break;
+                case 1:
+                    mutated.erase(at, 1 + random() % 20);
+                    break;
+                default:
+                    mutated.insert(at, mutated.substr(at, random() % 20));
+                    break;
+            }
+        }
+        files.push_back(mutated);
+    }
+    const std::string wrong = "Wrong data format. This is not an output file from Vantorra 2.4";
+    int refused = 0;
+    for (const std::string& content : files) {
+        const auto before = Snapshot(w);
+        const std::string message = Load(Write("mutated.txt", content));
+        if (message == wrong) {
+            ++refused;
+            EXPECT_EQ(Snapshot(w), before);
+        }
+    }
+    EXPECT_GE(refused, 4);
+    EXPECT_EQ(Load(Write("crlf.txt", WithCrLf(text))), "");
+}

@@ -189,3 +189,27 @@ TEST_F(WindowLoad, WhatIsNoHeaderChangesNothing) {
     EXPECT_GE(refused, 4);
     EXPECT_EQ(Load(Write("crlf.txt", WithCrLf(text))), "");
 }
+
+TEST_F(WindowLoad, InitFileReadAtStart) {
+    // A malformed init file: its message once, and the window opens with its
+    // defaults.
+    Write("init", HeaderText().Text().substr(0, 400));
+    window_ = std::make_unique<Tvstup>();
+    EXPECT_EQ(services_.messages,
+              std::vector<std::string>{
+                  "Wrong data format. This is not an output file from Vantorra 2.4"});
+    EXPECT_EQ(W().Edit3->Text(), "7.85");
+    EXPECT_EQ(W().ComboBox6->ItemIndex(), 1);
+
+    // One naming a drag-function file: the function is in use and "Load Drag
+    // Function" opens with that file chosen.
+    services_.messages.clear();
+    HeaderText header;
+    header.drag = Write("bullet.drg", "DRG, Test bullet,0.0095,0.00782\n0.3 0.5\n0 0\n");
+    Write("init", header.Text());
+    window_ = std::make_unique<Tvstup>();
+    EXPECT_TRUE(services_.messages.empty());
+    EXPECT_EQ(W().ComboBox6->ItemIndex(), FileFunctionItem);
+    EXPECT_EQ(W().OpenDialog2->FileName, header.drag);
+    EXPECT_EQ(W().Edit1->Text(), "1.0152");
+}

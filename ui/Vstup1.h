@@ -179,6 +179,20 @@ class Tvstup : public TForm {
     // Also a step of the MRD/GEE search and of the reticle computation.
     void Button3Click(TObject* Sender);
 
+    // (slope) Uphill/downhill table: ui/Vstup1Slope.cpp.
+    // "Compute" of "Shooting Up/Downhill": runs the trajectory to the target
+    // with the departure angle raised by the line's elevation, leaves the
+    // target in the engine's records for "Save" and the graph, and appends a
+    // table measured from the line to the target to Memo1.
+    void Button11Click(TObject* Sender);
+
+    // (mrd) MRD/GEE search: ui/Vstup1Mrd.cpp.
+    // "MRD, GEE": finds the angle whose apex lies at 99 % of the height in
+    // Edit41, zeroes at the range where that path comes back to the line of
+    // sight, runs "Compute!" down to the same height below it and appends the
+    // three result lines.
+    void Button10Click(TObject* Sender);
+
   private:
     // ui/Vstup1Controls.cpp: looks every member up by its name.
     void FindControls();
@@ -189,6 +203,8 @@ class Tvstup : public TForm {
     void BindGraphHandlers();
     void BindModeHandlers();
     void BindComputeHandlers();
+    void BindSlopeHandlers();
+    void BindMrdHandlers();
 
     // (a) The last step of start-up: brings back the inputs of the last run.
     void RestoreInitFile();
@@ -213,9 +229,20 @@ class Tvstup : public TForm {
     // (f) Compute! and the range table.
     void ReadComputationRange();
     void ZeroTheRifle(bool wantedHeight);
-    void RaiseTableStep();
+    // Raises the "Step" item while the points lie as far apart as the
+    // step scaled by the factor.
+    void RaiseTableStep(double stepFactor = 1);
     void WriteRangeTable();
     void ShowResultControls();
+
+    // (slope) Uphill/downhill table.
+    void ReadSlopeTarget(bool slant);
+    void WriteSlopeTable(bool slant, double stepFactor);
+    // The graph controls after a derived table; the MRD/GEE search uses them too.
+    void ShowDerivedTableControls();
+
+    // (mrd) MRD/GEE search.
+    void WriteMrdResults();
 };
 
 extern Tvstup* vstup;

@@ -9,7 +9,7 @@
 
 namespace {
 
-class Reticle : public CalculatorHandlers {
+class ReticleWindow : public CalculatorHandlers {
   protected:
     std::string Press() {
         return Run([this] { W().Button19Click(W().Button19); });
@@ -21,7 +21,7 @@ class Reticle : public CalculatorHandlers {
 
 }  // namespace
 
-TEST_F(Reticle, MilDotZeroRangesAndNoHoldsWithoutWind) {
+TEST_F(ReticleWindow, MilDotZeroRangesAndNoHoldsWithoutWind) {
     W().RadioGroup8->SetItemIndex(0);  // "Distance"
     ASSERT_EQ(Press(), "");
     // The centre mark (6) is the zeroed line of sight: within one integration
@@ -37,7 +37,7 @@ TEST_F(Reticle, MilDotZeroRangesAndNoHoldsWithoutWind) {
     EXPECT_TRUE(W().Button20->Enabled() && W().Button5->Enabled());
 }
 
-TEST_F(Reticle, WindHoldsAtTheShootingDistance) {
+TEST_F(ReticleWindow, WindHoldsAtTheShootingDistance) {
     W().Edit64->SetText("300");
     ASSERT_EQ(Press(), "");
     // Drift is taken as proportional to the wind: j marks need j times the wind.
@@ -59,7 +59,7 @@ TEST_F(Reticle, WindHoldsAtTheShootingDistance) {
     EXPECT_TRUE(Listed("  Shooting Distance changed"));
 }
 
-TEST_F(Reticle, OneMoaMarksWithoutListingAndRefusals) {
+TEST_F(ReticleWindow, OneMoaMarksWithoutListingAndRefusals) {
     // Two marks of the 1-MOA reticle span one mark of the 2-MOA reticle of
     // the same layout (their runs' frames differ by a sixth of a degree, so
     // to within a metre); neither is listed.
@@ -80,7 +80,7 @@ TEST_F(Reticle, OneMoaMarksWithoutListingAndRefusals) {
     EXPECT_TRUE(W().CheckBox4->Checked());
 }
 
-TEST_F(Reticle, SpeedAndAngleWindSurvivesSuccessAndFailure) {
+TEST_F(ReticleWindow, SpeedAndAngleWindSurvivesSuccessAndFailure) {
     // 5 m/s from 30 degrees: 2.5 m/s across, up to the set-up's degree rounding.
     constexpr double WindTolerance = 1e-6;  // m/s
     W().RadioGroup7->SetItemIndex(WindSpeedAndAngle);

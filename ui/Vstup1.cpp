@@ -40,6 +40,8 @@ Tvstup::Tvstup() : TForm(VstupForm()) {
     BindModeHandlers();
     BindComputeHandlers();
     BindCoefficientHandlers();
+    BindReticleHandlers();
+    BindTwistHandlers();
     FinishCreate();
 }
 

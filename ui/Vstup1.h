@@ -14,6 +14,8 @@
 
 #include "platform/forms.h"
 
+struct Reticle;
+
 class Tvstup : public TForm {
   public:
     Tvstup();
@@ -190,6 +192,19 @@ class Tvstup : public TForm {
     // angle for which the path passes through both measured heights, into
     // Edit1 and Edit6; switches to "Angle of Departure".
     void Button14Click(TObject* Sender);
+    // (h) Reticle zero ranges and wind holds: ui/Vstup1Reticle.cpp.
+    // "Compute" of "Reticle Calculation": zeroes the rifle with Compute!,
+    // then finds where the trajectory meets each vertical mark of the chosen
+    // reticle and what each horizontal mark stands for, fills the reticle
+    // table, lists it for the MilDot reticle and shows the reticle window.
+    void Button19Click(TObject* Sender);
+    // "Show": shows the reticle window again.
+    void Button20Click(TObject* Sender);
+
+    // (i) Maximum barrel twist: ui/Vstup1Twist.cpp.
+    // "Maximum Barrel Twist": the longest twist that still stabilises the
+    // bullet by the chosen rule, appended to Memo1 in inches and centimetres.
+    void Button13Click(TObject* Sender);
 
   private:
     // ui/Vstup1Controls.cpp: looks every member up by its name.
@@ -202,6 +217,8 @@ class Tvstup : public TForm {
     void BindModeHandlers();
     void BindComputeHandlers();
     void BindCoefficientHandlers();
+    void BindReticleHandlers();
+    void BindTwistHandlers();
 
     // (a) The last step of start-up: brings back the inputs of the last run.
     void RestoreInitFile();
@@ -238,6 +255,13 @@ class Tvstup : public TForm {
     void WriteSearchedCoefficient();
     // Back to idle with the graph controls of a table run disabled.
     void FinishCoefficientSearch();
+    // (h) Reticle zero ranges and wind holds.
+    void SetReticleComputationRange();
+    void ListVerticalMarks(const Reticle& reticle);
+    void FindDistanceHolds(const Reticle& reticle, double markAngle, bool listing);
+    void FindCrossWindHolds(const Reticle& reticle, double markAngle, double distance,
+                            bool listing);
+    void ShowReticleResults(bool rangeLimit, bool heightLimit);
 };
 
 extern Tvstup* vstup;

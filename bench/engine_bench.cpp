@@ -4,11 +4,16 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <string>
+#include <utility>
 
 #include "engine/dragtables.h"
 #include "engine/integrator.h"
 #include "engine/spindrift.h"
 #include "engine/state.h"
+#include "platform/base.h"
+#include "platform/services.h"
+#include "ui/CoefficientSearch.h"
 
 namespace {
 
@@ -103,6 +108,63 @@ void BM_ZeroingAndTableCoriolisDrift(benchmark::State& state) {
     ZeroingAndTable(state, true);
 }
 
+// Keeps the fit's closing message off the benchmark's output.
+class QuietServices final : public Services {
+  public:
+    void ShowMessage(const std::string&) override {}
+    void ShowModal(TForm&) override {}
+    bool ExecuteFileDialog(const FileDialogRequest&, std::string&) override { return false; }
+    void PrintImage(const QImage&) override {}
+};
+
+// Heights (m) of the start-up bullet at 100 and 300 m for an angle and a coefficient.
+std::pair<double, double> HeightsAt100And300(const FlightSettings& settings, double angle,
+                                             double bc) {
+    EngineState& e = Engine();
+    e.Fit.FitDistance1 = 100;
+    e.Input.DepartureAngle = angle;
+    e.Input.BallisticCoefficient = bc;
+    IntegrateTrajectory(settings);
+    return {e.Fit.FitComputedHeight1, e.Fit.FitComputedHeight2};
+}
+
+// The worst case of the two-point fit: a target that never holds still (its
+// heights swap between those of two real trajectories on every base run), so
+// the fit makes all of its 63 runs and then gives up.
+void BM_TwoPointFitAllRuns(benchmark::State& state) {
+    SetUpStartUpBullet(false);
+    const FlightSettings settings = Settings(false);
+    EngineState& e = Engine();
+    e.Settings.ComputationMode = 5;
+    e.Fit.FitDistance2 = 300;
+    const std::pair<double, double> targets[] = {HeightsAt100And300(settings, 0.12, 0.462),
+                                                 HeightsAt100And300(settings, 0.13, 0.40)};
+    QuietServices quiet;
+    Services* previous = setServices(&quiet);
+    int runs = 0;
+    auto fly = [&] {
+        if (runs % 3 == 0) {
+            const auto& [first, second] = targets[runs / 3 % 2];
+            e.Fit.FitMeasuredHeight1 = first;
+            e.Fit.FitMeasuredHeight2 = second;
+        }
+        IntegrateTrajectory(settings);
+        ++runs;
+    };
+    for (auto _ : state) {
+        runs = 0;
+        e.Fit.FitDistance1 = 100;
+        e.Input.DepartureAngle = StartAngle;
+        e.Input.BallisticCoefficient = 0.462;
+        try {
+            FitAngleAndCoefficient(fly);
+        } catch (const EAbort&) {
+        }
+    }
+    setServices(previous);
+    state.counters["runs"] = runs;
+}
+
 }  // namespace
 
 BENCHMARK(BM_TableRun)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
@@ -112,6 +174,11 @@ BENCHMARK(BM_ZeroingAndTable)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_ZeroingAndTableCoriolisDrift)
     ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+BENCHMARK(BM_TwoPointFitAllRuns)
+    ->Unit(benchmark::kMillisecond)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);
 

@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
 
+#include "engine/motion_eval.h"
 #include "engine/numeric.h"
 
 namespace {
@@ -10,6 +14,24 @@ namespace {
 // A range or height limit of this value means that none was given.
 constexpr double NoLimit = 1000000;
 constexpr double DegreesToRadians = 0.0174532925239284;
+
+#if defined(__x86_64__) || defined(__i386__)
+[[gnu::target("avx")]] void ZeroUpperVectorHalves() {
+    _mm256_zeroupper();
+}
+#endif
+
+// Code that used the 256-bit vector registers (the image painting of the
+// window library does) can leave their upper halves dirty; the engine's SSE
+// arithmetic then pays the processor's state-transition penalty on every
+// instruction, which makes a run several times slower. Clearing them costs one
+// instruction, and only processors with AVX have them.
+void ClearVectorUpperState() {
+#if defined(__x86_64__) || defined(__i386__)
+    static const bool hasAvx = __builtin_cpu_supports("avx");
+    if (hasAvx) ZeroUpperVectorHalves();
+#endif
+}
 
 // Shows the "Processing" label for the length of a run and hides it on every
 // way out, the abort of a failed run included.
@@ -70,25 +92,27 @@ void StartAtMuzzle(Run& run, const FlightSettings& settings) {
 }
 
 // One classical Runge-Kutta step of length h from point i; returns the time
-// of the last stage, which is the time of the new point.
-double RungeKuttaStep(const FlightModel& model, double y[6], int i, double h) {
+// of the last stage, which is the time of the new point. The sample collects
+// what the records keep of the stages' evaluations.
+inline double RungeKuttaStep(const FlightModel& model, double y[6], int i, double h,
+                             MotionSample& sample) {
     double k1[6], k2[6], k3[6], k4[6], stage[6], rate[6];
     double t = i * h;
-    TrajectoryDerivative(model, y, t, rate);
+    EvaluateMotion(model, y, t, rate, sample);
     for (int j = 0; j < 6; ++j) k1[j] = h * rate[j];
 
     for (int j = 0; j < 6; ++j) stage[j] = y[j] + k1[j] / 2;
     t += h / 2;
-    TrajectoryDerivative(model, stage, t, rate);
+    EvaluateMotion(model, stage, t, rate, sample);
     for (int j = 0; j < 6; ++j) k2[j] = h * rate[j];
 
     for (int j = 0; j < 6; ++j) stage[j] = y[j] + k2[j] / 2;
-    TrajectoryDerivative(model, stage, t, rate);
+    EvaluateMotion(model, stage, t, rate, sample);
     for (int j = 0; j < 6; ++j) k3[j] = h * rate[j];
 
     for (int j = 0; j < 6; ++j) stage[j] = y[j] + k3[j];
     t += h / 2;
-    TrajectoryDerivative(model, stage, t, rate);
+    EvaluateMotion(model, stage, t, rate, sample);
     for (int j = 0; j < 6; ++j) k4[j] = h * rate[j];
 
     for (int j = 0; j < 6; ++j) y[j] = y[j] + (k1[j] + 2 * k2[j] + 2 * k3[j] + k4[j]) * (1.0 / 6);
@@ -226,17 +250,23 @@ bool RecordPoint(Run& run, int p) {
 }
 
 // Integrates until the mode stops the run; returns the index of the last point.
-int FlyToEnd(Run& run) {
+int FlyToEnd(Run& run, const FlightHooks& hooks) {
     const double h = run.e.Settings.IntegrationStep;
+    MotionSample sample;
     for (int i = 0;; ++i) {
         const int p = i + 1;
-        run.e.FlightTime = RungeKuttaStep(run.model, run.y, i, h);
+        run.e.FlightTime = RungeKuttaStep(run.model, run.y, i, h, sample);
+        // The records keep the last evaluation of the step, as if every stage
+        // had written them.
+        StoreMotionSample(run.model, sample, run.e);
         // A state that is no number any more would fly on as NaN until the step
         // limit and then report the wrong cause.
         if (!StateIsFinite(run.y))
             ShowErrorAndAbort("Trajectory computation failed: check the inputs.");
-        if (p >= MaxSteps)
+        if (p >= MaxSteps) {
+            if (hooks.StepLimitReached) hooks.StepLimitReached();
             ShowErrorAndAbort("Maximum Number of Steps was reached. Increase the Step.");
+        }
         if (RecordPoint(run, p)) return p;
     }
 }
@@ -277,12 +307,13 @@ void IntegrateTrajectory(const FlightSettings& settings, const FlightHooks& hook
     ProcessingLabel label(hooks);
     ApplyAutoStep(settings, hooks, e);
 
+    ClearVectorUpperState();
     Run run{e, MakeFlightModel(settings)};
     run.mode = e.Settings.ComputationMode;
     run.variableWind = settings.VariableCrossWind && run.mode == 1;
     run.windSites = std::clamp(settings.CrossWindSites, 2, 5);
     StartAtMuzzle(run, settings);
-    const int last = FlyToEnd(run);
+    const int last = FlyToEnd(run, hooks);
 
     e.Traj.LastPointIndex = last;
     label.Hide();

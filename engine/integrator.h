@@ -22,6 +22,9 @@ struct FlightHooks {
     std::function<void(double milliseconds)> ShowStepMilliseconds;
     // Adds a line to the result pane.
     std::function<void(const std::string&)> AddLine;
+    // Runs when a run reaches the step limit, before the limit's message; a
+    // caller that knows the cause better ends the action here with its own.
+    std::function<void()> StepLimitReached;
 };
 
 // Scroll position (tenths of a millisecond) of the "Auto" step for a departure

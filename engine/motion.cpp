@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/motion_eval.h"
 #include "engine/numeric.h"
 
 namespace {
@@ -54,53 +55,6 @@ void ReadRotation(FlightModel& model, const FlightSettings& settings, EngineStat
     model.AxialMoment = e.Spin.AxialMomentOfInertia;
 }
 
-// Index of the band in force at the air speed u: band 1 unless a later
-// band applies below its own velocity; the last one that applies wins.
-int BandAt(const FlightModel& model, double u) {
-    int chosen = 0;
-    for (int j = 1; j <= model.BandCount; ++j)
-        if (u < model.BandVelocity[j]) chosen = j;
-    return chosen;
-}
-
-struct Vector3 {
-    double x, y, z;
-};
-
-// Spin drift: the yaw of repose that the spinning bullet takes up to follow its
-// curving path, times the lift it produces. The path's curvature is estimated
-// from the drag on the velocity over ground and a fixed 9.811 m/s² of gravity.
-Vector3 DriftAcceleration(const FlightModel& m, const double v[3], const Vector3& u, double speed,
-                          double density, double dragFactor, int index, double flightTime) {
-    EngineState& e = Engine();
-    const double d = m.Diameter;
-    e.Spin.CurrentMomentCoefficient = m.MomentTable[index];
-    e.Spin.CurrentLiftCoefficient = m.LiftTable[index] * m.LiftSign;
-    e.Spin.SpinRate = m.InitialSpinRate * std::exp(m.SpinDecay * flightTime);
-    const double u2 = speed * speed;
-    const double yaw =
-        2 * m.AxialMoment * e.Spin.SpinRate /
-        (density * 0.7853975 * (d * d * d) * (u2 * u2) * e.Spin.CurrentMomentCoefficient);
-    const double lift =
-        density * 3.14159 * (d * d) * e.Spin.CurrentLiftCoefficient * 0.25 * 0.5 / m.Mass * u2;
-    const Vector3 a{dragFactor * v[0], dragFactor * v[1] - 9.811, dragFactor * v[2]};
-    const Vector3 alpha{yaw * (u.z * a.y - u.y * a.z), yaw * (u.x * a.z - u.z * a.x),
-                        yaw * (u.y * a.x - u.x * a.y)};
-    const Vector3 drift{lift * alpha.x, lift * alpha.y, lift * alpha.z};
-    // At zero air speed or a zero moment coefficient the yaw has no meaning;
-    // the bullet then simply feels no drift.
-    if (!std::isfinite(drift.x) || !std::isfinite(drift.y) || !std::isfinite(drift.z))
-        return {0, 0, 0};
-    return drift;
-}
-
-// −2 Ω × v with Ω = Ω·(cos φ·cos ψ, sin φ, −cos φ·sin ψ) in the shot's frame.
-Vector3 CoriolisAcceleration(const FlightModel& m, const double v[3]) {
-    return {m.TwoOmega * (-v[1] * m.CosLatSinAz - v[2] * m.SinLat),
-            m.TwoOmega * (m.CosLat * (v[0] * m.SinAz + v[2] * m.CosAz)),
-            m.TwoOmega * (v[0] * m.SinLat - v[1] * m.CosLatCosAz)};
-}
-
 }  // namespace
 
 FlightModel MakeFlightModel(const FlightSettings& settings) {
@@ -129,36 +83,7 @@ double DragCoefficientAt(const double* table, double reducedSpeed) {
 
 void TrajectoryDerivative(const FlightModel& m, const double state[6], double flightTime,
                           double rate[6]) {
-    EngineState& e = Engine();
-    const double* v = state;
-    const Vector3 u{v[0] - m.WindX, v[1] - m.WindY, v[2] - m.WindZ};
-    const double speed = std::sqrt(u.x * u.x + u.y * u.y + u.z * u.z);
-    const AirState air = AirAtHeight(m.Air, state[4]);
-    const double reduced = air.SpeedRatio * speed;
-
-    double dragFactor = m.DragFactor;
-    if (m.VariableBc) {
-        const int band = BandAt(m, speed);
-        e.Input.BallisticCoefficient = m.BandCoefficient[band];
-        dragFactor = m.BandDragFactor[band];
-    }
-    const double cd = DragCoefficientAt(m.DragTable, reduced);
-    const double drag = dragFactor * cd * air.Density * speed;
-    e.CurrentSpeed = speed;
-    e.CurrentDragCoefficient = cd;
-
-    // Adding the zero vectors of a run without rotation changes nothing.
-    Vector3 s{0, 0, 0}, c{0, 0, 0};
-    if (m.Rotating) {
-        if (m.Drift)
-            s = DriftAcceleration(m, v, u, speed, air.Density, drag, SpeedTableIndex(reduced),
-                                  flightTime);
-        c = CoriolisAcceleration(m, v);
-    }
-    rate[0] = drag * u.x + s.x + c.x;
-    rate[1] = drag * u.y - m.Gravity + s.y + c.y;
-    rate[2] = drag * u.z + s.z + c.z;
-    rate[3] = v[0];
-    rate[4] = v[1];
-    rate[5] = v[2];
+    MotionSample sample;
+    EvaluateMotion(m, state, flightTime, rate, sample);
+    StoreMotionSample(m, sample, Engine());
 }

@@ -202,7 +202,8 @@ void AddOthersTab(std::vector<ControlDescription>& c) {
     c.push_back(Text("Label47", w, 103, CaptionTop(0), "mm"));
     c.push_back(Combo("ComboBox4", w, 6, RowTop(1), 112, "Method Selection",
                       {"A. G. Greenhill", "Sierra", "Charlie Dell"}));
-    c.push_back(Button("Button13", w, 6, RowTop(2), 112, 22, "Maximum Barrel Twist"));
+    c.push_back(Button("Button13", w, 6, RowTop(2), 112, 22, "Maximum Barrel Twist")
+                    .OnClick("Button13Click"));
 
     const char* const r = "GroupBox19";
     c.push_back(Group(r, "TabSheet3", 316, 0, 146, 194, "Reticle Calculation"));
@@ -224,8 +225,11 @@ void AddOthersTab(std::vector<ControlDescription>& c) {
                        {"Distance", "Cross Wind"}, 1)
                     .OnClick("RadioGroup8Click"));
     c.push_back(Check("CheckBox13", r, 8, RowTop(5) + 6, 120, "Show Cross").Checked());
-    c.push_back(Button("Button20", r, 6, RowTop(6) + 4, 64, 22, "Show").Disabled());
-    c.push_back(Button("Button19", r, 76, RowTop(6) + 4, 64, 22, "Compute"));
+    c.push_back(Button("Button20", r, 6, RowTop(6) + 4, 64, 22, "Show")
+                    .Disabled()
+                    .OnClick("Button20Click"));
+    c.push_back(
+        Button("Button19", r, 76, RowTop(6) + 4, 64, 22, "Compute").OnClick("Button19Click"));
 }
 
 void AddDragTab(std::vector<ControlDescription>& c) {
@@ -235,8 +239,8 @@ void AddDragTab(std::vector<ControlDescription>& c) {
                       {"Function Selection", "G1", "G2", "G5", "G6", "G7", "G8", "GL", "GS", "GC",
                        "RA4", "1943"})
                     .OnChange("ComboBox6Change"));
-    c.push_back(Button("Button4", f, 8, RowTop(1), 114, 22, "Load Drag Function")
-                    .OnClick("Button4Click"));
+    c.push_back(
+        Button("Button4", f, 8, RowTop(1), 114, 22, "Load Drag Function").OnClick("Button4Click"));
     c.push_back(Radios("RadioGroup5", "TabSheet4", 2, 72, 130, 72, "Computation Modes",
                        {"Form Factor ", "Ballistic Coefficient", "Variable Ball. Coeff."}, 1)
                     .OnClick("RadioGroup5Click"));
@@ -293,7 +297,7 @@ void AddDragTab(std::vector<ControlDescription>& c) {
     c.push_back(Caption("Label71", t, 66, CaptionTop(3), "Height Y2:", 62));
     c.push_back(Edit("Edit28", t, 70, RowTop(3), 40, "0"));
     c.push_back(Text("Label73", t, 113, CaptionTop(3), "cm"));
-    c.push_back(Button("Button14", t, 134, RowTop(3), 32, 22, "GO!"));
+    c.push_back(Button("Button14", t, 134, RowTop(3), 32, 22, "GO!").OnClick("Button14Click"));
 
     const char* const s = "GroupBox11";
     c.push_back(Group(s, "TabSheet4", 290, 116, 172, 68, "Ball. Coeff. from Velocity "));
@@ -303,7 +307,7 @@ void AddDragTab(std::vector<ControlDescription>& c) {
     c.push_back(Caption("Label77", s, 66, CaptionTop(1), "Velocity:", 62));
     c.push_back(Edit("Edit21", s, 70, RowTop(1), 40, "415"));
     c.push_back(Text("Label78", s, 113, CaptionTop(1), "m/s"));
-    c.push_back(Button("Button12", s, 134, RowTop(1), 32, 22, "GO!"));
+    c.push_back(Button("Button12", s, 134, RowTop(1), 32, 22, "GO!").OnClick("Button12Click"));
 }
 
 void AddExtrasTab(std::vector<ControlDescription>& c) {

@@ -41,6 +41,9 @@ Tvstup::Tvstup() : TForm(VstupForm()) {
     BindComputeHandlers();
     BindSlopeHandlers();
     BindMrdHandlers();
+    BindCoefficientHandlers();
+    BindReticleHandlers();
+    BindTwistHandlers();
     FinishCreate();
 }
 

@@ -10,7 +10,11 @@
 // forms/ when it binds them.
 #pragma once
 
+#include <functional>
+
 #include "platform/forms.h"
+
+struct Reticle;
 
 class Tvstup : public TForm {
   public:
@@ -96,8 +100,9 @@ class Tvstup : public TForm {
     // One integration run in the computation mode set in the records, with
     // the window's settings read once and its touches during the run: the
     // "Processing" label, the "Auto" step on the step scroll bar and its
-    // label, the result-pane lines.
-    void RunIntegration();
+    // label, the result-pane lines. `onStepLimit`, when given, runs when the
+    // run reaches the step limit, before the limit's own message.
+    void RunIntegration(const std::function<void()>& onStepLimit = {});
 
     // (d) Graph handlers: ui/Vstup1Graph.cpp.
     // Fits the graph's picture to its control after the window was resized.
@@ -179,19 +184,41 @@ class Tvstup : public TForm {
     // Also a step of the MRD/GEE search and of the reticle computation.
     void Button3Click(TObject* Sender);
 
-    // (slope) Uphill/downhill table: ui/Vstup1Slope.cpp.
+    // (j) Uphill/downhill table: ui/Vstup1Slope.cpp.
     // "Compute" of "Shooting Up/Downhill": runs the trajectory to the target
     // with the departure angle raised by the line's elevation, leaves the
     // target in the engine's records for "Save" and the graph, and appends a
     // table measured from the line to the target to Memo1.
     void Button11Click(TObject* Sender);
 
-    // (mrd) MRD/GEE search: ui/Vstup1Mrd.cpp.
+    // (k) MRD/GEE search: ui/Vstup1Mrd.cpp.
     // "MRD, GEE": finds the angle whose apex lies at 99 % of the height in
     // Edit41, zeroes at the range where that path comes back to the line of
     // sight, runs "Compute!" down to the same height below it and appends the
     // three result lines.
     void Button10Click(TObject* Sender);
+
+    // (g) Ballistic coefficient searches: ui/Vstup1Coefficient.cpp.
+    // "GO!" of "Ball. Coeff. from Velocity ": the coefficient for which the
+    // bullet has the measured velocity at the distance, into Edit1.
+    void Button12Click(TObject* Sender);
+    // "GO!" of "Ball. Coeff. from Trajectory": the coefficient and departure
+    // angle for which the path passes through both measured heights, into
+    // Edit1 and Edit6; switches to "Angle of Departure".
+    void Button14Click(TObject* Sender);
+    // (h) Reticle zero ranges and wind holds: ui/Vstup1Reticle.cpp.
+    // "Compute" of "Reticle Calculation": zeroes the rifle with Compute!,
+    // then finds where the trajectory meets each vertical mark of the chosen
+    // reticle and what each horizontal mark stands for, fills the reticle
+    // table, lists it for the MilDot reticle and shows the reticle window.
+    void Button19Click(TObject* Sender);
+    // "Show": shows the reticle window again.
+    void Button20Click(TObject* Sender);
+
+    // (i) Maximum barrel twist: ui/Vstup1Twist.cpp.
+    // "Maximum Barrel Twist": the longest twist that still stabilises the
+    // bullet by the chosen rule, appended to Memo1 in inches and centimetres.
+    void Button13Click(TObject* Sender);
 
   private:
     // ui/Vstup1Controls.cpp: looks every member up by its name.
@@ -205,6 +232,9 @@ class Tvstup : public TForm {
     void BindComputeHandlers();
     void BindSlopeHandlers();
     void BindMrdHandlers();
+    void BindCoefficientHandlers();
+    void BindReticleHandlers();
+    void BindTwistHandlers();
 
     // (a) The last step of start-up: brings back the inputs of the last run.
     void RestoreInitFile();
@@ -235,14 +265,30 @@ class Tvstup : public TForm {
     void WriteRangeTable();
     void ShowResultControls();
 
-    // (slope) Uphill/downhill table.
+    // (j) Uphill/downhill table.
     void ReadSlopeTarget(bool slant);
     void WriteSlopeTable(bool slant, double stepFactor);
     // The graph controls after a derived table; the MRD/GEE search uses them too.
     void ShowDerivedTableControls();
 
-    // (mrd) MRD/GEE search.
+    // (k) MRD/GEE search.
     void WriteMrdResults();
+
+    // (g) Ballistic coefficient searches.
+    // Sets the computation mode, one coefficient for the whole flight, no
+    // Coriolis force or drift, then the input set-up.
+    void StartCoefficientSearch(int mode);
+    // The found coefficient (or its form factor) into Edit1 and the result pane.
+    void WriteSearchedCoefficient();
+    // Back to idle with the graph controls of a table run disabled.
+    void FinishCoefficientSearch();
+    // (h) Reticle zero ranges and wind holds.
+    void SetReticleComputationRange();
+    void ListVerticalMarks(const Reticle& reticle);
+    void FindDistanceHolds(const Reticle& reticle, double markAngle, bool listing);
+    void FindCrossWindHolds(const Reticle& reticle, double markAngle, double distance,
+                            bool listing);
+    void ShowReticleResults(bool rangeLimit, bool heightLimit);
 };
 
 extern Tvstup* vstup;

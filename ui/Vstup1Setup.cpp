@@ -138,6 +138,8 @@ void Tvstup::CorrectChronographVelocity() {
     ::CorrectChronographVelocity(fields);
 }
 
-void Tvstup::RunIntegration() {
-    IntegrateTrajectory(ReadFlightSettings(*this), WindowHooks(*this));
+void Tvstup::RunIntegration(const std::function<void()>& onStepLimit) {
+    FlightHooks hooks = WindowHooks(*this);
+    hooks.StepLimitReached = onStepLimit;
+    IntegrateTrajectory(ReadFlightSettings(*this), hooks);
 }

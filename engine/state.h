@@ -14,6 +14,7 @@ constexpr int DragTableSize = 1710;      // entries of the per-m/s tables
 constexpr int DragTableRows = 12;        // row 0 (file) and the eleven built-in functions
 constexpr int DragTableSlots = 210;      // slots per row: velocities, then coefficients
 constexpr double SpeedOfSound = 340.29;  // m/s, turns Mach numbers into speeds
+constexpr int MilDotEntries = 40;        // entries of each reticle result row
 
 // Shot and atmosphere inputs in SI units, refilled from the calculator window
 // at the start of every computing action.
@@ -123,6 +124,18 @@ struct SlopeShot {
     double SlopeTargetDistance = 0;  // m
 };
 
+// Results of the reticle computation, drawn by the reticle window. Both rows
+// are used from entry 1; entry 0 and entries past the reticle's marks stay 0.
+struct MilDotTable {
+    // Entry k: where the trajectory meets vertical mark k counted from the
+    // top (m, whole metres); 0 where it never does.
+    double MilDotVertical[MilDotEntries] = {};
+    // Entry j: horizontal mark j left of the centre, either the distance (m)
+    // at which the cross wind has drifted the bullet by j marks or the cross
+    // wind (m/s) that drifts it by j marks at the shooting distance.
+    double MilDotHorizontal[MilDotEntries] = {};
+};
+
 struct EngineState {
     InputParameters Input;
     SteppedBallisticCoefficient SteppedBc;
@@ -141,6 +154,7 @@ struct EngineState {
     TrajectoryFit Fit;
     MrdGeeSearch Mrd;
     SlopeShot Slope;
+    MilDotTable MilDot;
     double MeasuredVelocity = 0;  // m/s, target of the coefficient-from-velocity search
     double CurrentEnergy = 0;     // J, row variable of the table writers
 

@@ -7,3 +7,8 @@ Tmildot* mildot = nullptr;
 Tmildot::Tmildot() : TForm(MildotForm()) {
     FinishCreate();
 }
+
+void ShowReticleWindow() {
+    // The window exists from program start; a window-less test has none.
+    if (mildot) mildot->Show();
+}

@@ -9,3 +9,7 @@ class Tmildot : public TForm {
 };
 
 extern Tmildot* mildot;
+
+// Shows the reticle window without blocking; its activation draws the reticle
+// with the calculator window's choice and the reticle computation's results.
+void ShowReticleWindow();

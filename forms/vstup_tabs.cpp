@@ -202,7 +202,8 @@ void AddOthersTab(std::vector<ControlDescription>& c) {
     c.push_back(Text("Label47", w, 103, CaptionTop(0), "mm"));
     c.push_back(Combo("ComboBox4", w, 6, RowTop(1), 112, "Method Selection",
                       {"A. G. Greenhill", "Sierra", "Charlie Dell"}));
-    c.push_back(Button("Button13", w, 6, RowTop(2), 112, 22, "Maximum Barrel Twist"));
+    c.push_back(Button("Button13", w, 6, RowTop(2), 112, 22, "Maximum Barrel Twist")
+                    .OnClick("Button13Click"));
 
     const char* const r = "GroupBox19";
     c.push_back(Group(r, "TabSheet3", 316, 0, 146, 194, "Reticle Calculation"));
@@ -224,8 +225,11 @@ void AddOthersTab(std::vector<ControlDescription>& c) {
                        {"Distance", "Cross Wind"}, 1)
                     .OnClick("RadioGroup8Click"));
     c.push_back(Check("CheckBox13", r, 8, RowTop(5) + 6, 120, "Show Cross").Checked());
-    c.push_back(Button("Button20", r, 6, RowTop(6) + 4, 64, 22, "Show").Disabled());
-    c.push_back(Button("Button19", r, 76, RowTop(6) + 4, 64, 22, "Compute"));
+    c.push_back(Button("Button20", r, 6, RowTop(6) + 4, 64, 22, "Show")
+                    .Disabled()
+                    .OnClick("Button20Click"));
+    c.push_back(
+        Button("Button19", r, 76, RowTop(6) + 4, 64, 22, "Compute").OnClick("Button19Click"));
 }
 
 void AddDragTab(std::vector<ControlDescription>& c) {

@@ -179,6 +179,20 @@ class Tvstup : public TForm {
     // Also a step of the MRD/GEE search and of the reticle computation.
     void Button3Click(TObject* Sender);
 
+    // (g) Reticle zero ranges and wind holds: ui/Vstup1Reticle.cpp.
+    // "Compute" of "Reticle Calculation": zeroes the rifle with Compute!,
+    // then finds where the trajectory meets each vertical mark of the chosen
+    // reticle and what each horizontal mark stands for, fills the reticle
+    // table, lists it for the MilDot reticle and shows the reticle window.
+    void Button19Click(TObject* Sender);
+    // "Show": shows the reticle window again.
+    void Button20Click(TObject* Sender);
+
+    // (h) Maximum barrel twist: ui/Vstup1Twist.cpp.
+    // "Maximum Barrel Twist": the longest twist that still stabilises the
+    // bullet by the chosen rule, appended to Memo1 in inches and centimetres.
+    void Button13Click(TObject* Sender);
+
   private:
     // ui/Vstup1Controls.cpp: looks every member up by its name.
     void FindControls();
@@ -189,6 +203,8 @@ class Tvstup : public TForm {
     void BindGraphHandlers();
     void BindModeHandlers();
     void BindComputeHandlers();
+    void BindReticleHandlers();
+    void BindTwistHandlers();
 
     // (a) The last step of start-up: brings back the inputs of the last run.
     void RestoreInitFile();
@@ -216,6 +232,12 @@ class Tvstup : public TForm {
     void RaiseTableStep();
     void WriteRangeTable();
     void ShowResultControls();
+
+    // (g) Reticle zero ranges and wind holds.
+    void SetReticleComputationRange();
+    void ListVerticalMarks(int centre, int marks);
+    void FindDistanceHolds(int marks, double markAngle, bool listing);
+    void FindCrossWindHolds(int marks, int lastVertical, double markAngle, bool listing);
 };
 
 extern Tvstup* vstup;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "engine/state.h"
 #include "platform/base.h"
@@ -19,30 +20,20 @@ class ToolWindowTest : public ::testing::Test {
     void SetUp() override {
         QLocale::setDefault(QLocale::c());
         ResetEngineState();
-        calculator_ = std::make_unique<Tvstup>();
-        vstup = calculator_.get();
+        vstup = new Tvstup();
     }
-    void TearDown() override {
-        vstup = nullptr;
-        calculator_.reset();
-    }
+    void TearDown() override { delete std::exchange(vstup, nullptr); }
 
-    Tvstup& Calc() { return *calculator_; }
-
-    // Runs an action the way an event does: returns the message it ended
-    // with, "" when it ran through.
+    Tvstup& Calc() { return *vstup; }
+    // Runs an action as an event does: the message it ended with, or "".
     std::string Run(const std::function<void()>& action) {
         services_.messages.clear();
         try {
             action();
         } catch (const EAbort&) {
-            return services_.messages.empty() ? "(silent abort)" : services_.messages.back();
         }
         return services_.messages.empty() ? "" : services_.messages.back();
     }
 
     ScriptedServices services_;
-
-  private:
-    std::unique_ptr<Tvstup> calculator_;
 };

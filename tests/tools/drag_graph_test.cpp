@@ -5,9 +5,9 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "platform/safefile.h"
-#include "platform/sysutils.h"
 #include "tool_fixture.h"
 #include "tools/Grafodporu1.h"
 #include "ui/plot.h"
@@ -67,37 +67,19 @@ TEST_F(DragGraph, BallisticCoefficientScalesTheTableByTheBullet) {
         EXPECT_NEAR(DragGraphValues[v], factor * Engine().ActiveDragTable[v], Product) << v;
 }
 
-TEST_F(DragGraph, VariableCoefficientJumpsAtTheTickedBandsOnly) {
+TEST_F(DragGraph, VariableCoefficientStepsAtTheTickedBandsOnly) {
+    // The default bands: 0.462, 0.447 below 793, 0.424 below 640, 0.405 below 488 m/s.
     Mode(2, "0.462");
-    Calc().Edit2->SetText("10");
-    Calc().Edit3->SetText("8");
-    Tvstup& c = Calc();
-    int b = 0;
-    for (TEdit* bc : {c.Edit36, c.Edit37, c.Edit38, c.Edit39, c.Edit40})
-        bc->SetText(FloatToStr(0.5 - 0.1 * b++));
-    b = 0;
-    for (TEdit* v : {c.Edit30, c.Edit31, c.Edit32, c.Edit34, c.Edit35})
-        v->SetText(FloatToStr(1000 - 200 * b++));
-    c.CheckBox6->SetChecked(false);
-    c.CheckBox7->SetChecked(true);  // band 4 (0.2 below 400 m/s) only
-    c.CheckBox9->SetChecked(false);
+    Calc().CheckBox6->SetChecked(false);
     ASSERT_EQ(Activate(), "");
-    const auto expected = [](int v, double bc) {
-        return 1 / bc / 0.008 / 0.008 * 0.01 * 0.001422341 * Engine().ActiveDragTable[v];
-    };
-    EXPECT_NEAR(DragGraphValues[1700], expected(1700, 0.5), Product);
-    EXPECT_NEAR(DragGraphValues[799], expected(799, 0.4), Product);
-    EXPECT_NEAR(DragGraphValues[500], expected(500, 0.4), Product);  // band 3 not ticked
-    EXPECT_NEAR(DragGraphValues[50], expected(50, 0.2), Product);    // band 5 not ticked
+    const double bullet = 0.01089 / 0.00785 / 0.00785 * 0.001422341;
+    for (auto [v, bc] : {std::pair{1700, 0.462}, {792, 0.447}, {600, 0.447}, {487, 0.405}})
+        EXPECT_NEAR(DragGraphValues[v], bullet / bc * Engine().ActiveDragTable[v], Product) << v;
 }
 
 TEST_F(DragGraph, BulletCheckedWhereItCountsAndEngineRecordsKept) {
     EngineState& e = Engine();
-    e.Input = {.BallisticCoefficient = 0.3,
-               .FormFactor = 0.9,
-               .BulletDiameter = 0.009,
-               .BulletMass = 0.02};
-    e.SteppedBc.Bands[1] = {0.25, 500};
+    e.Input.FormFactor = 0.9;
     const InputParameters input = e.Input;
     const SteppedBallisticCoefficient bands = e.SteppedBc;
     const auto unchanged = [&] {

@@ -12,6 +12,8 @@
 
 #include "platform/forms.h"
 
+struct Reticle;
+
 class Tvstup : public TForm {
   public:
     Tvstup();
@@ -235,9 +237,11 @@ class Tvstup : public TForm {
 
     // (g) Reticle zero ranges and wind holds.
     void SetReticleComputationRange();
-    void ListVerticalMarks(int centre, int marks);
-    void FindDistanceHolds(int marks, double markAngle, bool listing);
-    void FindCrossWindHolds(int marks, int lastVertical, double markAngle, bool listing);
+    void ListVerticalMarks(const Reticle& reticle);
+    void FindDistanceHolds(const Reticle& reticle, double markAngle, bool listing);
+    void FindCrossWindHolds(const Reticle& reticle, double markAngle, double distance,
+                            bool listing);
+    void ShowReticleResults(bool rangeLimit, bool heightLimit);
 };
 
 extern Tvstup* vstup;

@@ -103,7 +103,7 @@ void Tvstup::Button19Click(TObject*) {
     const int item = ComboBox7->ItemIndex();
     const Reticle* reticle = FindReticle(item);
     if (!reticle) ShowErrorAndAbort("Reticle is not chosen.");
-    const bool listing = item == 0;
+    const bool listing = item == 0;  // only the MilDot reticle is listed
     const int verticalMarks = reticle->VerticalMarks;
     const int centre = reticle->CentreMark;
 
@@ -140,16 +140,20 @@ void Tvstup::Button19Click(TObject*) {
     double* vertical = e.MilDot.MilDotVertical;
     vertical[verticalMarks] = RoundToDecimals(e.Traj.TrajRange[e.Traj.LastPointIndex], 0);
     FindVerticalMarkRanges(verticalMarks, markAngle, vertical);
-    if (listing) ListVerticalMarks(centre, verticalMarks);
+    if (listing) ListVerticalMarks(*reticle);
     if (holds == HoldsAsDistances && e.Input.CrossWind != 0)
-        FindDistanceHolds(reticle->HorizontalMarks, markAngle, listing);
-    if (holds == HoldsAsWindSpeeds)
-        FindCrossWindHolds(reticle->HorizontalMarks, verticalMarks, markAngle, listing);
+        FindDistanceHolds(*reticle, markAngle, listing);
+    if (holds == HoldsAsWindSpeeds) FindCrossWindHolds(*reticle, markAngle, distance, listing);
 
     keeper.Restore();
     e.Input.DepartureAngle = StrToFloat(Edit6->Text());
     RunIntegration();
+    ShowReticleResults(rangeLimit, heightLimit);
+}
 
+// Replots the zeroed trajectory with its line of sight, gives the range
+// limits back, and enables "Save" and "Show" now that everything is consistent.
+void Tvstup::ShowReticleResults(bool rangeLimit, bool heightLimit) {
     RadioGroup1->SetItemIndex(HeightOverRange);
     RadioGroup1Click(this);
     CheckBox1->SetChecked(true);
@@ -174,11 +178,12 @@ void Tvstup::SetReticleComputationRange() {
     RadioGroup3->SetItemIndex(ModeZeroRange);
 }
 
-void Tvstup::ListVerticalMarks(int centre, int marks) {
+void Tvstup::ListVerticalMarks(const Reticle& reticle) {
+    const int centre = reticle.CentreMark;
     const double* vertical = Engine().MilDot.MilDotVertical;
     TStrings& memo = Memo1->Lines();
     memo.Add("  Zero Ranges with MilDot Reticle:");
-    for (int i = 1; i <= marks; ++i) {
+    for (int i = 1; i <= reticle.VerticalMarks; ++i) {
         if (i == centre)
             memo.Add(FormatLine("  Dot      0:    %6.0f  m", vertical[centre]));
         else if (vertical[i] > 0)
@@ -189,14 +194,14 @@ void Tvstup::ListVerticalMarks(int centre, int marks) {
 }
 
 // Where the cross wind of the inputs has drifted the bullet by j marks.
-void Tvstup::FindDistanceHolds(int marks, double markAngle, bool listing) {
+void Tvstup::FindDistanceHolds(const Reticle& reticle, double markAngle, bool listing) {
     EngineState& e = Engine();
     TStrings& memo = Memo1->Lines();
     if (listing) {
         memo.Add("");
         memo.Add(FormatLine("  Zero Ranges at Cross Wind:%5.0f m/s", e.Input.CrossWind));
     }
-    for (int j = 1; j <= marks; ++j) {
+    for (int j = 1; j <= reticle.HorizontalMarks; ++j) {
         const int n = FirstPointDriftedBy(j * markAngle * RadiansPerDegree);
         const double range = e.Traj.TrajRange[n];
         e.MilDot.MilDotHorizontal[j] = n == 0 ? 0 : RoundToDecimals(range, 0);
@@ -210,11 +215,11 @@ void Tvstup::FindDistanceHolds(int marks, double markAngle, bool listing) {
 
 // The cross wind that drifts the bullet by j marks at the shooting distance,
 // scaled from the drift of the probe wind there.
-void Tvstup::FindCrossWindHolds(int marks, int lastVertical, double markAngle, bool listing) {
+void Tvstup::FindCrossWindHolds(const Reticle& reticle, double markAngle, double distance,
+                                bool listing) {
     EngineState& e = Engine();
     TStrings& memo = Memo1->Lines();
-    double distance = StrToFloat(Edit64->Text());
-    const double end = e.MilDot.MilDotVertical[lastVertical];
+    const double end = e.MilDot.MilDotVertical[reticle.VerticalMarks];
     if (distance > end) {
         distance = end;
         Edit64->SetText(FloatToStr(distance));
@@ -228,7 +233,7 @@ void Tvstup::FindCrossWindHolds(int marks, int lastVertical, double markAngle, b
     const int n = FirstPointAt(distance);
     const double drift =
         std::atan(CentimetresToMetres * t.TrajWindage[n] / t.TrajRange[n]) * DegreesPerRadian;
-    for (int j = 1; j <= marks; ++j) {
+    for (int j = 1; j <= reticle.HorizontalMarks; ++j) {
         // No drift to the right (a spin drift against the wind at a short
         // distance) gives no finite speed: reported as out of range.
         const double speed =

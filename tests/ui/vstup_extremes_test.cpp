@@ -1,0 +1,71 @@
+// The calculator window driven with extreme values, as a user would type and
+// click them: no field or result line may ever show an infinity or a
+// not-a-number, and values whose derived quantities overflow are refused.
+#include <QAbstractButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+#include "calculator_fixture.h"
+#include "engine/setup.h"
+#include "platform/sysutils.h"
+
+namespace {
+
+const char* const Failed = "Trajectory computation failed: check the inputs.";
+
+bool ShowsNoNumber(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text.find("inf") == std::string::npos && text.find("nan") == std::string::npos;
+}
+
+class ExtremeInputs : public CalculatorHandlers {
+  protected:
+    // A user's click: the button's own signal, so a failing handler ends
+    // only its event and leaves its message with the services.
+    void Press(TControl* button) { static_cast<QAbstractButton*>(button->Widget())->click(); }
+    void Choose(TRadioGroup* group, int item) {
+        group->Widget()->findChildren<QRadioButton*>().at(item)->click();
+    }
+    // Every edit field and every line of the result pane, by name.
+    void ExpectNothingShowsInfinity() {
+        for (int n = 1; n <= 64; ++n) {
+            auto* edit = dynamic_cast<TEdit*>(W().FindComponent("Edit" + std::to_string(n)));
+            if (edit) {
+                EXPECT_TRUE(ShowsNoNumber(edit->Text())) << edit->Name() << edit->Text();
+            }
+        }
+        const TStrings& lines = W().Memo1->Lines();
+        for (int i = 0; i < lines.Count(); ++i) EXPECT_TRUE(ShowsNoNumber(lines[i])) << lines[i];
+    }
+};
+
+TEST_F(ExtremeInputs, HugeUphillTargetConvertsWithoutOverflow) {
+    W().Edit7->SetText("1e308");
+    W().Edit14->SetText("45");
+    Press(W().RadioButton1);
+    EXPECT_TRUE(W().RadioButton1->Checked());
+    EXPECT_NEAR(StrToFloat(W().Edit7->Text()), 7.0710678e307, 1e301);
+    EXPECT_NEAR(StrToFloat(W().Edit14->Text()), 7.0710678e307, 1e301);
+    ExpectNothingShowsInfinity();
+}
+
+TEST_F(ExtremeInputs, ClickOnAHugeAngleKeepsItFinite) {
+    Choose(W().RadioGroup3, ModeAngleOfDeparture);
+    W().Edit6->SetText("1e308");
+    W().UpDown1->ArrowPressed(btNext);
+    EXPECT_EQ(StrToFloat(W().Edit6->Text()), 1e308);
+    ExpectNothingShowsInfinity();
+}
+
+TEST_F(ExtremeInputs, ZeroingFromAHugeNegativeAngleShowsNoInfinity) {
+    Choose(W().RadioGroup3, ModeAngleOfDeparture);
+    W().Edit6->SetText("-1e303");
+    Choose(W().RadioGroup3, 1);  // "Zero Range"
+    Press(W().Button3);
+    ExpectNothingShowsInfinity();
+}
+
+}  // namespace

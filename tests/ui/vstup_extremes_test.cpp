@@ -50,6 +50,15 @@ TEST_F(ExtremeInputs, HugeUphillTargetConvertsWithoutOverflow) {
     EXPECT_NEAR(StrToFloat(W().Edit7->Text()), 7.0710678e307, 1e301);
     EXPECT_NEAR(StrToFloat(W().Edit14->Text()), 7.0710678e307, 1e301);
     ExpectNothingShowsInfinity();
+
+    // A target almost straight up, far beyond any distance: the angle shows
+    // 90 and the slant distance is the target's distance itself.
+    W().Edit7->SetText("1e300");
+    W().Edit14->SetText("1e308");
+    Press(W().RadioButton2);
+    EXPECT_EQ(W().Edit14->Text(), "90");
+    EXPECT_EQ(StrToFloat(W().Edit7->Text()), 1e308);
+    ExpectNothingShowsInfinity();
 }
 
 TEST_F(ExtremeInputs, ClickOnAHugeAngleKeepsItFinite) {

@@ -77,4 +77,19 @@ TEST_F(ExtremeInputs, ZeroingFromAHugeNegativeAngleShowsNoInfinity) {
     ExpectNothingShowsInfinity();
 }
 
+TEST_F(ExtremeInputs, AirTemperatureLimitsThemselvesPass) {
+    const struct {
+        const char* celsius;
+        bool passes;
+    } rows[] = {{"-21", true}, {"40", true}, {"-21.01", false}, {"40.01", false}};
+    for (const auto& row : rows) {
+        W().Edit13->SetText(row.celsius);
+        services_.messages.clear();
+        Press(W().Button3);
+        const bool refused = !services_.messages.empty() &&
+                             services_.messages.back().starts_with("Air Temperature too");
+        EXPECT_EQ(refused, !row.passes) << row.celsius;
+    }
+}
+
 }  // namespace

@@ -5,6 +5,11 @@
 
 #include <string>
 
+// What a computation that cannot give finite numbers ends with, when no
+// check of a single input names the cause.
+inline constexpr char ComputationFailedMessage[] =
+    "Trajectory computation failed: check the inputs.";
+
 // Shows the message in a plain message box, then ends the current event
 // silently (the form library's abort): no code after the call runs.
 [[noreturn]] void ShowErrorAndAbort(const std::string& message);

@@ -153,6 +153,17 @@ void CheckAir(const InputParameters& in, double celsius) {
     if (std::abs(in.VerticalWind) > MaxWind) ShowErrorAndAbort("Vertical Wind too strong.");
 }
 
+// The range table prints the kinetic energy and the graph the energy per cm²
+// of cross-section, both largest at the muzzle; a bullet whose figures
+// overflow there gives no table.
+void CheckMuzzleEnergy(const InputParameters& in) {
+    const double energy = 0.5 * in.BulletMass * in.MuzzleVelocity * in.MuzzleVelocity;
+    const double d = in.BulletDiameter;
+    const double areaCm2 = 3.14159 * (d * d) * 0.25 * 10000;
+    if (!std::isfinite(energy) || !std::isfinite(energy / areaCm2))
+        ShowErrorAndAbort(ComputationFailedMessage);
+}
+
 // Every array of the last run except the graph's derived series.
 void ClearTrajectoryArrays(TrajectoryArrays& t) {
     double* arrays[] = {t.TrajTime,           t.TrajRange,          t.TrajHeight,
@@ -239,6 +250,7 @@ void PrepareComputation(SetupFields& fields) {
     e.Slope.SlopeTargetHeight = 0;
     ReadBallisticCoefficient(fields);
     CorrectChronographVelocity(fields);
+    CheckMuzzleEnergy(in);
     ClearTrajectoryArrays(e.Traj);
     if (fields.Checked(SetupCheck::Coriolis)) ReadCoriolis(fields, e.Spin);
     if (fields.Checked(SetupCheck::Drift)) BuildDrift(fields, in);
@@ -267,6 +279,10 @@ void ReadBallisticCoefficient(SetupFields& fields) {
         default:
             break;
     }
+    // A form factor or coefficient a hair above 0, or a bullet at the ends of
+    // the double range, derives a drag strength no table can print or fly.
+    if (!std::isfinite(in.BallisticCoefficient) || !std::isfinite(in.FormFactor))
+        ShowErrorAndAbort(ComputationFailedMessage);
 }
 
 void CorrectChronographVelocity(SetupFields& fields) {

@@ -92,4 +92,22 @@ TEST_F(ExtremeInputs, AirTemperatureLimitsThemselvesPass) {
     }
 }
 
+TEST_F(ExtremeInputs, FormFactorNearZeroIsRefused) {
+    Choose(W().RadioGroup5, CoefficientFormFactor);
+    ASSERT_TRUE(services_.messages.empty());
+    W().Edit1->SetText("1e-310");
+    Press(W().Button3);
+    ASSERT_FALSE(services_.messages.empty());
+    EXPECT_EQ(services_.messages.back(), Failed);
+    ExpectNothingShowsInfinity();
+}
+
+TEST_F(ExtremeInputs, WeightWhoseEnergyOverflowsIsRefused) {
+    W().Edit2->SetText("6e305");
+    Press(W().Button3);
+    ASSERT_FALSE(services_.messages.empty());
+    EXPECT_EQ(services_.messages.back(), Failed);
+    ExpectNothingShowsInfinity();
+}
+
 }  // namespace

@@ -110,4 +110,28 @@ TEST_F(ExtremeInputs, WeightWhoseEnergyOverflowsIsRefused) {
     ExpectNothingShowsInfinity();
 }
 
+TEST_F(ExtremeInputs, DriftOfABulletBeyondTheDoublesIsRefused) {
+    Press(W().CheckBox3);
+    ASSERT_TRUE(W().CheckBox3->Checked());
+    const struct {
+        TEdit* field;
+        const char* value;
+    } rows[] = {{W().Edit3, "1e300"},
+                {W().Edit3, "1e-300"},
+                {W().Edit2, "1.7e308"},
+                {W().Edit57, "1e300"},
+                {W().Edit12, "1e-300"}};
+    for (const auto& row : rows) {
+        const std::string before = row.field->Text();
+        row.field->SetText(row.value);
+        Press(W().Button2);  // "Clear"
+        services_.messages.clear();
+        Press(W().Button3);
+        EXPECT_EQ(services_.messages, std::vector<std::string>{Failed})
+            << row.field->Name() << row.value;
+        ExpectNothingShowsInfinity();
+        row.field->SetText(before);
+    }
+}
+
 }  // namespace

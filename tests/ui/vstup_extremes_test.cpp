@@ -1,15 +1,22 @@
 // The calculator window driven with extreme values, as a user would type and
 // click them: no field or result line may ever show an infinity or a
 // not-a-number, and values whose derived quantities overflow are refused.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QAbstractButton>
 #include <QRadioButton>
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "calculator_fixture.h"
 #include "engine/setup.h"
 #include "platform/sysutils.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -132,6 +139,50 @@ TEST_F(ExtremeInputs, DriftOfABulletBeyondTheDoublesIsRefused) {
         ExpectNothingShowsInfinity();
         row.field->SetText(before);
     }
+}
+
+// A drag-function file in a folder of the test's own.
+class ExtremeDragFiles : public ExtremeInputs {
+  protected:
+    void SetUp() override {
+        ExtremeInputs::SetUp();
+        dir_ = fs::temp_directory_path() / ("vstup_extremes_" + std::to_string(::getpid()));
+        fs::create_directories(dir_);
+    }
+    void TearDown() override {
+        fs::remove_all(dir_);
+        ExtremeInputs::TearDown();
+    }
+    void Load(const fs::path& path) {
+        services_.AnswerFileDialog(path.string());
+        services_.messages.clear();
+        Press(W().Button4);
+    }
+    // What a refused file must leave as it was.
+    void ExpectNothingChanged() {
+        EXPECT_EQ(W().ComboBox6->ItemIndex(), 1);
+        EXPECT_EQ(W().RadioGroup5->ItemIndex(), CoefficientBallistic);
+        EXPECT_EQ(W().Edit1->Text(), "0.462");
+        EXPECT_EQ(W().Edit33->Text(), "308 Sierra MatchKing 168gr.");
+        EXPECT_EQ(Engine().DragFileName, "");
+    }
+    fs::path dir_;
+};
+
+TEST_F(ExtremeDragFiles, NamedPipeIsNoDragFunction) {
+    const fs::path pipe = dir_ / "x.drg";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    Load(pipe);
+    EXPECT_EQ(services_.messages, std::vector<std::string>{"DRG function not found."});
+    ExpectNothingChanged();
+}
+
+TEST_F(ExtremeDragFiles, BulletWithoutAUsableCoefficientIsRefusedWhole) {
+    const fs::path file = dir_ / "x.drg";
+    std::ofstream(file) << "DRG, x,1e-300,1e300\n0.3 0.5\n0.4 1.0\n0 0\n";
+    Load(file);
+    EXPECT_EQ(services_.messages, std::vector<std::string>{"Wrong data format."});
+    ExpectNothingChanged();
 }
 
 }  // namespace

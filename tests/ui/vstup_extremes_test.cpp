@@ -185,4 +185,24 @@ TEST_F(ExtremeDragFiles, BulletWithoutAUsableCoefficientIsRefusedWhole) {
     ExpectNothingChanged();
 }
 
+TEST_F(ExtremeInputs, FailedComputeLeavesTheGraphOfTheLastRun) {
+    Press(W().Button3);
+    ASSERT_TRUE(services_.messages.empty());
+    // Refused only after the weight, the diameter and the sight height were read.
+    W().Edit2->SetText("20");
+    W().Edit3->SetText("0");
+    W().Edit5->SetText("100");
+    Press(W().Button3);
+    ASSERT_EQ(services_.messages,
+              std::vector<std::string>{"Bullet Diameter less than or equal to zero."});
+
+    constexpr double MuzzleEnergy = 0.5 * 0.01089 * 800 * 800;  // J, the shot that was run
+    Choose(W().RadioGroup1, 2);                                 // "Energy"
+    EXPECT_NEAR(MainGraphState.GraphPoints[2][0][1][0], MuzzleEnergy, 1e-6);
+    Choose(W().RadioGroup1, 0);  // "Traj. Height"
+    Press(W().CheckBox2);        // "Line of Depart."
+    ASSERT_TRUE(W().CheckBox2->Checked());
+    EXPECT_EQ(MainGraphState.GraphPoints[2][2][1][0], -4);  // cm: the 40 mm sight of the run
+}
+
 }  // namespace

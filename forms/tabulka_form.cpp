@@ -14,7 +14,9 @@ namespace {
 void AddGrid(std::vector<ControlDescription>& c) {
     c.push_back(Group("GroupBox2", "", 8, 4, 744, 446, "").Anchors(akLeft | akTop | akBottom));
     Row grid = Make(Kind::StringGrid, "StringGrid1", "GroupBox2", 8, 14, 728, 424)
-                   .Anchors(akLeft | akTop | akBottom);
+                   .Anchors(akLeft | akTop | akBottom)
+                   // The header texts fill their columns; a smaller text keeps them whole.
+                   .Font({.height = 10});
     grid.onMouseDown = "StringGrid1MouseDown";
     grid.colCount = 8;
     grid.rowCount = 5;

@@ -63,6 +63,30 @@ struct Bullet {
     double formFactor;  // relative to the reference function
 };
 
+// The bullet from the window's fields, with the checks of the input set-up in
+// its order, so that every look-up stays inside the tables and the results
+// are defined. Only local values are written.
+Bullet ReadBullet(const Tkoeficienty& w) {
+    Bullet b{};
+    b.mass = StrToFloat(w.Edit2->Text()) * GramsToKilograms;
+    b.diameter = StrToFloat(w.Edit3->Text()) * MillimetresToMetres;
+    b.velocity = RoundToDecimals(StrToFloat(w.Edit4->Text()), 0);
+    if (b.mass <= 0) ShowErrorAndAbort("Bullet Weight less than or equal to zero.");
+    if (b.diameter <= 0) ShowErrorAndAbort("Bullet Diameter less than or equal to zero.");
+    if (b.velocity <= 0) ShowErrorAndAbort("Velocity less than or equal to zero.");
+    if (b.velocity > MaxDragSpeed) ShowErrorAndAbort("Veloctity greater than 1700 m/s.");
+    if (w.RadioGroup1->ItemIndex() == FormFactorMode) {
+        b.formFactor = StrToFloat(w.Edit1->Text());
+        if (b.formFactor <= 0) ShowErrorAndAbort("Form Factor less than or equal to zero.");
+    } else {
+        const double coefficient = StrToFloat(w.Edit1->Text());
+        if (coefficient <= 0)
+            ShowErrorAndAbort("Ballistic Coefficient less than or equal to zero.");
+        b.formFactor = 1 / coefficient / b.diameter / b.diameter * b.mass * DragStrengthConstant;
+    }
+    return b;
+}
+
 }  // namespace
 
 double InterpolateDragCoefficient(int item, double v) {
@@ -117,27 +141,7 @@ void Tkoeficienty::Button1Click(TObject*) {
     if (reference == GlItem) ShowErrorAndAbort(GlUnavailableMessage);
     if (reference < 0 || reference >= DragTableRows) return;
 
-    // The checks of the input set-up, in its order, so that every look-up
-    // below stays inside the tables and the results are defined.
-    Bullet b{};
-    b.mass = StrToFloat(Edit2->Text()) * GramsToKilograms;
-    b.diameter = StrToFloat(Edit3->Text()) * MillimetresToMetres;
-    b.velocity = RoundToDecimals(StrToFloat(Edit4->Text()), 0);
-    if (b.mass <= 0) ShowErrorAndAbort("Bullet Weight less than or equal to zero.");
-    if (b.diameter <= 0) ShowErrorAndAbort("Bullet Diameter less than or equal to zero.");
-    if (b.velocity <= 0) ShowErrorAndAbort("Velocity less than or equal to zero.");
-    if (b.velocity > MaxDragSpeed) ShowErrorAndAbort("Veloctity greater than 1700 m/s.");
-
-    if (RadioGroup1->ItemIndex() == FormFactorMode) {
-        b.formFactor = StrToFloat(Edit1->Text());
-        if (b.formFactor <= 0) ShowErrorAndAbort("Form Factor less than or equal to zero.");
-    } else {
-        const double coefficient = StrToFloat(Edit1->Text());
-        if (coefficient <= 0)
-            ShowErrorAndAbort("Ballistic Coefficient less than or equal to zero.");
-        b.formFactor = 1 / coefficient / b.diameter / b.diameter * b.mass * DragStrengthConstant;
-    }
-
+    const Bullet b = ReadBullet(*this);
     const double referenceCd = reference == LoadedFunctionItem
                                    ? Engine().ActiveDragTable[static_cast<int>(b.velocity)]
                                    : InterpolateDragCoefficient(reference, b.velocity);

@@ -39,6 +39,7 @@ Tvstup::Tvstup() : TForm(VstupForm()) {
     BindGraphHandlers();
     BindModeHandlers();
     BindComputeHandlers();
+    BindSaveHandlers();
     FinishCreate();
 }
 

@@ -12,6 +12,8 @@
 
 #include "platform/forms.h"
 
+struct ResultsHeaderData;
+
 class Tvstup : public TForm {
   public:
     Tvstup();
@@ -179,6 +181,14 @@ class Tvstup : public TForm {
     // Also a step of the MRD/GEE search and of the reticle computation.
     void Button3Click(TObject* Sender);
 
+    // (g) Saving the results: ui/Vstup1Save.cpp.
+    // "Save": asks for the columns and the file kind, then for the file, and
+    // writes the last table run into it whole or not at all.
+    void Button5Click(TObject* Sender);
+    // The header of every file written from the last computation: its
+    // records, with the names and list items as the window shows them now.
+    ResultsHeaderData SavedHeader() const;
+
   private:
     // ui/Vstup1Controls.cpp: looks every member up by its name.
     void FindControls();
@@ -189,6 +199,7 @@ class Tvstup : public TForm {
     void BindGraphHandlers();
     void BindModeHandlers();
     void BindComputeHandlers();
+    void BindSaveHandlers();
 
     // (a) The last step of start-up: brings back the inputs of the last run.
     void RestoreInitFile();

@@ -217,28 +217,6 @@ TEST(ResultsCsvFile, SemicolonDialectUnderCommaLocale) {
               FormatLine(" %4.0f , %9.1f , %7.1f ,", 0., -4., 0.));
 }
 
-TEST(ResultsTextFile, UpDownhillSlantForm) {
-    const auto t = Shot(11);  // to the first point beyond the target
-    ResultsTable table = Table(25, 100);
-    RangeTableSlope slope;
-    slope.TargetDistance = 110 * std::cos(20 / 57.2957795);
-    slope.TargetHeight = 110 * std::sin(20 / 57.2957795);
-    slope.LineAngle = 20;
-    slope.StepFactor = std::cos(20 * 0.0174532925239284);
-    table.Rows.Slope = slope;
-    table.Rows.RangeStep = 25 * slope.StepFactor;
-    table.SlantDistances = true;
-    const std::string text = Text(table, *t);
-    EXPECT_NE(text.find("\n\n Shooting Up/Downhill  \n \n S.D.[m]    Y [Clicks]"),
-              std::string::npos);
-    const std::vector<std::string> lines = TableLines(text, " S.D.[m]");
-    const std::vector<double> x = FirstColumn(lines, 2);
-    ASSERT_EQ(x.size(), 6u);
-    EXPECT_EQ(std::vector<double>(x.begin(), x.end() - 1),
-              (std::vector<double>{0, 25, 50, 75, 100}));
-    EXPECT_EQ(x.back(), std::round(110 / slope.StepFactor));
-}
-
 TEST(AllDataTextFile, PointLines) {
     const auto t = Shot(1000);
     std::ostringstream out;

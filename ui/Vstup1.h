@@ -15,6 +15,7 @@
 #include "platform/forms.h"
 
 struct Reticle;
+struct ResultsHeaderData;
 
 class Tvstup : public TForm {
   public:
@@ -219,6 +220,13 @@ class Tvstup : public TForm {
     // "Maximum Barrel Twist": the longest twist that still stabilises the
     // bullet by the chosen rule, appended to Memo1 in inches and centimetres.
     void Button13Click(TObject* Sender);
+    // (l) Saving the results: ui/Vstup1Save.cpp.
+    // "Save": asks for the columns and the file kind, then for the file, and
+    // writes the last table run into it whole or not at all.
+    void Button5Click(TObject* Sender);
+    // The header of every file written from the last computation: its
+    // records, with the names and list items as the window shows them now.
+    ResultsHeaderData SavedHeader() const;
 
   private:
     // ui/Vstup1Controls.cpp: looks every member up by its name.
@@ -235,6 +243,7 @@ class Tvstup : public TForm {
     void BindCoefficientHandlers();
     void BindReticleHandlers();
     void BindTwistHandlers();
+    void BindSaveHandlers();
 
     // (a) The last step of start-up: brings back the inputs of the last run.
     void RestoreInitFile();

@@ -14,6 +14,7 @@ constexpr int DragTableSize = 1710;      // entries of the per-m/s tables
 constexpr int DragTableRows = 12;        // row 0 (file) and the eleven built-in functions
 constexpr int DragTableSlots = 210;      // slots per row: velocities, then coefficients
 constexpr double SpeedOfSound = 340.29;  // m/s, turns Mach numbers into speeds
+constexpr int MilDotEntries = 40;        // entries of each reticle result row
 
 // Shot and atmosphere inputs in SI units, refilled from the calculator window
 // at the start of every computing action.
@@ -41,8 +42,12 @@ struct BcBand {
 };
 
 // Ballistic coefficient that steps down with velocity, bands 1 to 5 at 0 to 4.
+// The set-up also records how it read the drag strength, so that what is
+// saved describes the computation and not the controls as they stand later.
 struct SteppedBallisticCoefficient {
     BcBand Bands[5];
+    int CoefficientMode = -1;  // coefficient-mode item of the last set-up; -1 none
+    bool BandInUse[5] = {};    // the bands that set-up read (variable mode only)
 };
 
 // Cross wind given at up to five ranges.
@@ -123,12 +128,36 @@ struct SlopeShot {
     double SlopeTargetDistance = 0;  // m
 };
 
+// Results of the reticle computation, drawn by the reticle window. Both rows
+// are used from entry 1; entry 0 and entries past the reticle's marks stay 0.
+struct MilDotTable {
+    // Entry k: where the trajectory meets vertical mark k counted from the
+    // top (m, whole metres); 0 where it never does.
+    double MilDotVertical[MilDotEntries] = {};
+    // Entry j: horizontal mark j left of the centre, either the distance (m)
+    // at which the cross wind has drifted the bullet by j marks or the cross
+    // wind (m/s) that drifts it by j marks at the shooting distance.
+    double MilDotHorizontal[MilDotEntries] = {};
+};
+
+// The shot of the last run that completed, recorded as it ends: what its
+// result arrays were computed with. The input set-up of a later action
+// rewrites InputParameters before its checks, so a failed action must not
+// change what the graph derives from the arrays.
+struct CompletedRun {
+    double BulletMass = 0;      // kg
+    double SightHeight = 0;     // m
+    double DepartureAngle = 0;  // degrees
+    double ZeroRange = 0;       // m
+};
+
 struct EngineState {
     InputParameters Input;
     SteppedBallisticCoefficient SteppedBc;
     VariableCrossWind Wind;
     ComputationSettings Settings;
     TrajectoryArrays Traj;
+    CompletedRun LastRun;
     SpinAndCoriolisParameters Spin;
     SpinDriftTables SpinTables;
 
@@ -141,6 +170,7 @@ struct EngineState {
     TrajectoryFit Fit;
     MrdGeeSearch Mrd;
     SlopeShot Slope;
+    MilDotTable MilDot;
     double MeasuredVelocity = 0;  // m/s, target of the coefficient-from-velocity search
     double CurrentEnergy = 0;     // J, row variable of the table writers
 

@@ -16,6 +16,13 @@ std::span<const unsigned char> StartPicture() {
     return {StartPictureBytes, StartPictureBytesSize};
 }
 
+extern const unsigned char AboutPictureBytes[];
+extern const std::size_t AboutPictureBytesSize;
+
+std::span<const unsigned char> AboutPicture() {
+    return {AboutPictureBytes, AboutPictureBytesSize};
+}
+
 namespace {
 
 // Far beyond any picture of the program; a corrupt header claiming more is

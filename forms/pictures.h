@@ -9,6 +9,8 @@ class TPicture;
 
 // The start window's product picture, a JPEG of 265 × 105 px.
 std::span<const unsigned char> StartPicture();
+// The About box's logo, a JPEG of 265 × 105 px.
+std::span<const unsigned char> AboutPicture();
 
 // Decodes a JPEG image held in memory into the picture. A picture that is
 // not a readable JPEG (or is absurdly large) leaves the picture empty and

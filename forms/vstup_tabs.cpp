@@ -89,7 +89,7 @@ void AddParametersTab(std::vector<ControlDescription>& c) {
     c.push_back(Group(b, "TabSheet1", 372, 0, 90, 194, ""));
     c.push_back(Button("Button1", b, 6, 12, 78, 30, "List of Ammo"));
     c.push_back(Button("Button7", b, 6, 48, 78, 30, "Add to List").Disabled());
-    c.push_back(Button("Button5", b, 6, 84, 78, 30, "Save").Disabled());
+    c.push_back(Button("Button5", b, 6, 84, 78, 30, "Save").Disabled().OnClick("Button5Click"));
     c.push_back(Button("Button15", b, 6, 120, 78, 30, "Load").OnClick("Button15Click"));
     c.push_back(Button("Button3", b, 6, 156, 78, 30, "Compute!")
                     .Font({.height = 13, .bold = true})
@@ -175,7 +175,7 @@ void AddOthersTab(std::vector<ControlDescription>& c) {
                      "Slant Distance and Angle")
                     .Checked()
                     .OnClick("RadioButton2Click"));
-    c.push_back(Button("Button11", s, 96, RowTop(4), 74, 22, "Compute"));
+    c.push_back(Button("Button11", s, 96, RowTop(4), 74, 22, "Compute").OnClick("Button11Click"));
 
     const char* const t = "GroupBox12";
     c.push_back(Group(t, "TabSheet3", 2, 142, 182, 52, "Computation Step"));
@@ -193,7 +193,7 @@ void AddOthersTab(std::vector<ControlDescription>& c) {
     c.push_back(Text("Label44", m, 6, CaptionTop(0), "Max. Traj. Height:"));
     c.push_back(Edit("Edit41", m, 6, RowTop(1), 30, "4"));
     c.push_back(Text("Label45", m, 40, CaptionTop(1), "cm"));
-    c.push_back(Button("Button10", m, 56, RowTop(1), 62, 22, "MRD, GEE"));
+    c.push_back(Button("Button10", m, 56, RowTop(1), 62, 22, "MRD, GEE").OnClick("Button10Click"));
 
     const char* const w = "GroupBox13";
     c.push_back(Group(w, "TabSheet3", 188, 70, 124, 94, "Barrel Twist"));
@@ -202,7 +202,8 @@ void AddOthersTab(std::vector<ControlDescription>& c) {
     c.push_back(Text("Label47", w, 103, CaptionTop(0), "mm"));
     c.push_back(Combo("ComboBox4", w, 6, RowTop(1), 112, "Method Selection",
                       {"A. G. Greenhill", "Sierra", "Charlie Dell"}));
-    c.push_back(Button("Button13", w, 6, RowTop(2), 112, 22, "Maximum Barrel Twist"));
+    c.push_back(Button("Button13", w, 6, RowTop(2), 112, 22, "Maximum Barrel Twist")
+                    .OnClick("Button13Click"));
 
     const char* const r = "GroupBox19";
     c.push_back(Group(r, "TabSheet3", 316, 0, 146, 194, "Reticle Calculation"));
@@ -224,8 +225,11 @@ void AddOthersTab(std::vector<ControlDescription>& c) {
                        {"Distance", "Cross Wind"}, 1)
                     .OnClick("RadioGroup8Click"));
     c.push_back(Check("CheckBox13", r, 8, RowTop(5) + 6, 120, "Show Cross").Checked());
-    c.push_back(Button("Button20", r, 6, RowTop(6) + 4, 64, 22, "Show").Disabled());
-    c.push_back(Button("Button19", r, 76, RowTop(6) + 4, 64, 22, "Compute"));
+    c.push_back(Button("Button20", r, 6, RowTop(6) + 4, 64, 22, "Show")
+                    .Disabled()
+                    .OnClick("Button20Click"));
+    c.push_back(
+        Button("Button19", r, 76, RowTop(6) + 4, 64, 22, "Compute").OnClick("Button19Click"));
 }
 
 void AddDragTab(std::vector<ControlDescription>& c) {

@@ -5,6 +5,7 @@
 // Qt-free: it reads the engine's arrays and returns text lines.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,13 +20,26 @@ constexpr double TableDegreesPerRadian = 57.29577;
 // so that its clicks print as "0.0" and never as "-0.0".
 constexpr double ZeroClickAngle = -0.000001;
 
+// The target of an up/downhill table. Heights and height angles are taken
+// from the line to the target, windage angles over the distance along it, and
+// the table has no zero-range row.
+struct RangeTableSlope {
+    double TargetHeight = 0;    // m above the muzzle
+    double TargetDistance = 0;  // m, horizontal
+    double LineAngle = 0;       // degrees, the line to the target above the horizontal
+    // Shown distance = horizontal distance / StepFactor: cos(LineAngle) when
+    // the distances run along the line to the target, 1 when horizontal.
+    double StepFactor = 1;
+};
+
 // What a table needs besides the arrays, in the engine's units.
 struct RangeTableSettings {
-    double RangeStep = 25;          // m between table rows
-    double ZeroRange = 100;         // m
-    double BulletMass = 0;          // kg
-    double MuzzleVelocity = 0;      // m/s
-    double ClickValue = 1 / 240.0;  // degrees per sight click
+    double RangeStep = 25;                 // m (horizontal) between table rows
+    double ZeroRange = 100;                // m
+    double BulletMass = 0;                 // kg
+    double MuzzleVelocity = 0;             // m/s
+    double ClickValue = 1 / 240.0;         // degrees per sight click
+    std::optional<RangeTableSlope> Slope;  // set for an up/downhill table
 };
 
 // One row of the table, in the printed units.
@@ -39,6 +53,13 @@ struct RangeTableRow {
     double Windage = 0;        // cm, positive to the right
     double WindageClicks = 0;  // clicks that bring the point back to the centre
     bool Muzzle = false;       // the muzzle row has its own, wider format
+    // What the saved tables add: the point the row is taken at and its values.
+    int Point = 0;
+    double ShownX = 0;          // m, X as printed (along the line to the target when slanted)
+    double HeightAngle = 0;     // degrees, the sight angle of the height (a)
+    double WindageAngle = 0;    // degrees, the sight angle of the windage (f)
+    double Inclination = 0;     // degrees, path angle at the point
+    double SpecificEnergy = 0;  // J/cm² at the point
 };
 
 // The sight angle (degrees) that a height or windage of `cm` at `distance` m
@@ -74,3 +95,38 @@ int NextStepItem(int selectedItem, int itemCount);
 // True while the distance between points 1 and 2 of the arrays is at least
 // the table step, so that one point could have to serve two table rows.
 bool TableStepTooSmall(const TrajectoryArrays& traj, double rangeStep);
+
+// The up/downhill table: the same pass over the points for a target above or
+// below the shooter, with heights measured from the tilted line to it. The
+// results files write their up/downhill form from the same rows.
+
+// Radians per degree of the slant target's conversion.
+constexpr double SlantTargetRadiansPerDegree = 0.01745329541779437;
+
+// The target as horizontal distance and height (m) from a distance along the
+// line of sight (m) and that line's elevation angle (degrees).
+SlopeShot SlantTarget(double slantDistance, double angleDegrees);
+
+// Elevation angle (degrees) of the line from the muzzle to the target.
+double SlopeLineAngle(const SlopeShot& target);
+
+// Horizontal metres per metre along the line at that elevation angle: the
+// slant form scales the table step by it, so the rows fall on whole
+// multiples of the step measured along the line.
+double SlantStepFactor(double lineAngle);
+
+// The head of an up/downhill table: as the range table's, with a first
+// column of slant distances in the slant form.
+std::vector<std::string> SlopeTableHead(const std::vector<std::string>& dragModelLines,
+                                        int lastPointIndex, bool slant);
+
+// The rows of an up/downhill table run: the muzzle, a row every
+// settings.RangeStep horizontal metres (the step already scaled by
+// stepFactor), and the last point unless its distance has a row already (or
+// lies one metre past one). X is the horizontal distance divided by
+// stepFactor; heights and height clicks are taken from the line to the
+// target, windage clicks over the distance along that line. ZeroRange is not
+// used: this table has no zero-range row.
+std::vector<RangeTableRow> SelectSlopeTableRows(const TrajectoryArrays& traj,
+                                                const RangeTableSettings& settings,
+                                                const SlopeShot& target, double stepFactor);

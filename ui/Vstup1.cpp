@@ -39,7 +39,12 @@ Tvstup::Tvstup() : TForm(VstupForm()) {
     BindGraphHandlers();
     BindModeHandlers();
     BindComputeHandlers();
+    BindSlopeHandlers();
+    BindMrdHandlers();
     BindCoefficientHandlers();
+    BindReticleHandlers();
+    BindTwistHandlers();
+    BindSaveHandlers();
     BindLoadHandlers();
     FinishCreate();
 }

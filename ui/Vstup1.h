@@ -16,6 +16,8 @@
 
 #include "platform/forms.h"
 
+struct Reticle;
+struct ResultsHeaderData;
 struct DragFileData;
 struct ResultsHeaderRecord;
 
@@ -187,6 +189,20 @@ class Tvstup : public TForm {
     // Also a step of the MRD/GEE search and of the reticle computation.
     void Button3Click(TObject* Sender);
 
+    // (j) Uphill/downhill table: ui/Vstup1Slope.cpp.
+    // "Compute" of "Shooting Up/Downhill": runs the trajectory to the target
+    // with the departure angle raised by the line's elevation, leaves the
+    // target in the engine's records for "Save" and the graph, and appends a
+    // table measured from the line to the target to Memo1.
+    void Button11Click(TObject* Sender);
+
+    // (k) MRD/GEE search: ui/Vstup1Mrd.cpp.
+    // "MRD, GEE": finds the angle whose apex lies at 99 % of the height in
+    // Edit41, zeroes at the range where that path comes back to the line of
+    // sight, runs "Compute!" down to the same height below it and appends the
+    // three result lines.
+    void Button10Click(TObject* Sender);
+
     // (g) Ballistic coefficient searches: ui/Vstup1Coefficient.cpp.
     // "GO!" of "Ball. Coeff. from Velocity ": the coefficient for which the
     // bullet has the measured velocity at the distance, into Edit1.
@@ -195,8 +211,28 @@ class Tvstup : public TForm {
     // angle for which the path passes through both measured heights, into
     // Edit1 and Edit6; switches to "Angle of Departure".
     void Button14Click(TObject* Sender);
+    // (h) Reticle zero ranges and wind holds: ui/Vstup1Reticle.cpp.
+    // "Compute" of "Reticle Calculation": zeroes the rifle with Compute!,
+    // then finds where the trajectory meets each vertical mark of the chosen
+    // reticle and what each horizontal mark stands for, fills the reticle
+    // table, lists it for the MilDot reticle and shows the reticle window.
+    void Button19Click(TObject* Sender);
+    // "Show": shows the reticle window again.
+    void Button20Click(TObject* Sender);
 
-    // (h) Results files read back and the init file: ui/Vstup1Load.cpp.
+    // (i) Maximum barrel twist: ui/Vstup1Twist.cpp.
+    // "Maximum Barrel Twist": the longest twist that still stabilises the
+    // bullet by the chosen rule, appended to Memo1 in inches and centimetres.
+    void Button13Click(TObject* Sender);
+    // (l) Saving the results: ui/Vstup1Save.cpp.
+    // "Save": asks for the columns and the file kind, then for the file, and
+    // writes the last table run into it whole or not at all.
+    void Button5Click(TObject* Sender);
+    // The header of every file written from the last computation: its
+    // records, with the names and list items as the window shows them now.
+    ResultsHeaderData SavedHeader() const;
+
+    // (m) Results files read back and the init file: ui/Vstup1Load.cpp.
     // "Load": asks for a results file and reads its header into the fields.
     void Button15Click(TObject* Sender);
     // Reads the results header at the start of the stream and, only when all
@@ -217,7 +253,12 @@ class Tvstup : public TForm {
     void BindGraphHandlers();
     void BindModeHandlers();
     void BindComputeHandlers();
+    void BindSlopeHandlers();
+    void BindMrdHandlers();
     void BindCoefficientHandlers();
+    void BindReticleHandlers();
+    void BindTwistHandlers();
+    void BindSaveHandlers();
     void BindLoadHandlers();
 
     // (a) The last step of start-up: brings back the inputs of the last run.
@@ -246,9 +287,20 @@ class Tvstup : public TForm {
     // (f) Compute! and the range table.
     void ReadComputationRange();
     void ZeroTheRifle(bool wantedHeight);
-    void RaiseTableStep();
+    // Raises the "Step" item while the points lie as far apart as the
+    // step scaled by the factor.
+    void RaiseTableStep(double stepFactor = 1);
     void WriteRangeTable();
     void ShowResultControls();
+
+    // (j) Uphill/downhill table.
+    void ReadSlopeTarget(bool slant);
+    void WriteSlopeTable(bool slant, double stepFactor);
+    // The graph controls after a derived table; the MRD/GEE search uses them too.
+    void ShowDerivedTableControls();
+
+    // (k) MRD/GEE search.
+    void WriteMrdResults();
 
     // (g) Ballistic coefficient searches.
     // Sets the computation mode, one coefficient for the whole flight, no
@@ -258,8 +310,15 @@ class Tvstup : public TForm {
     void WriteSearchedCoefficient();
     // Back to idle with the graph controls of a table run disabled.
     void FinishCoefficientSearch();
+    // (h) Reticle zero ranges and wind holds.
+    void SetReticleComputationRange();
+    void ListVerticalMarks(const Reticle& reticle);
+    void FindDistanceHolds(const Reticle& reticle, double markAngle, bool listing);
+    void FindCrossWindHolds(const Reticle& reticle, double markAngle, double distance,
+                            bool listing);
+    void ShowReticleResults(bool rangeLimit, bool heightLimit);
 
-    // (h) Results files read back and the init file.
+    // (m) Results files read back and the init file.
     void ApplyResultsHeader(const ResultsHeaderRecord& header, const DragFileData& dragFile);
     void ApplyHeaderDragFunction(const ResultsHeaderRecord& header, const DragFileData& dragFile);
     void ApplyHeaderDragStrength(const ResultsHeaderRecord& header);

@@ -92,7 +92,7 @@ void Tvstup::FormCreate(TObject*) {
 }
 
 void Tvstup::FormDestroy(TObject*) {
-    // The init file is written here once the init-file writer exists.
+    WriteInitFile();
 }
 
 void Tvstup::ComboBox6Change(TObject*) {

@@ -263,6 +263,9 @@ class Tvstup : public TForm {
 
     // (a) The last step of start-up: brings back the inputs of the last run.
     void RestoreInitFile();
+    // (a) At the end of the run: keeps the inputs of the last computation
+    // for the next start, in ui/Vstup1Load.cpp.
+    void WriteInitFile();
     // (a) The drag-function item in use, where a refused choice goes back to.
     int dragItemInUse_ = -1;
 

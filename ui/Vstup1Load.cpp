@@ -1,5 +1,6 @@
 // Calculator window. Results files read back: "Load", and the init file that
-// brings back the inputs of the last run at start.
+// keeps the inputs of the last computation from the end of one run to the
+// start of the next.
 #include <cmath>
 #include <fstream>
 #include <optional>
@@ -11,9 +12,11 @@
 #include "engine/numeric.h"
 #include "engine/setup.h"
 #include "engine/state.h"
+#include "files/ResultsHeader.h"
 #include "files/ResultsHeaderReader.h"
 #include "platform/base.h"
 #include "platform/dialogs.h"
+#include "platform/safefile.h"
 #include "platform/sysutils.h"
 #include "ui/Vstup1.h"
 
@@ -55,6 +58,19 @@ void Tvstup::RestoreInitFile() {
     // "Load Drag Function" opens with the restored function's file chosen.
     if (ComboBox6->ItemIndex() == FileFunctionItem && !dragPath.empty())
         OpenDialog2->FileName = dragPath;
+}
+
+void Tvstup::WriteInitFile() {
+    // Only a completed table run leaves inputs to keep; otherwise the init
+    // file of an earlier run stays as it is.
+    if (!Button5->Enabled()) return;
+    const ResultsHeaderData header = SavedHeader();
+    const bool written =
+        WriteFileAtomically(InitFileFolder() + InitFileName, [&header](std::ostream& out) {
+            WriteResultsHeader(out, header);
+            return true;
+        });
+    if (!written) ShowMessage(FileWriteFailedMessage);
 }
 
 std::string Tvstup::ReadResultsHeader(std::istream& in) {

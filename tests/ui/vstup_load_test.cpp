@@ -7,6 +7,8 @@
 
 #include "engine/dragtables.h"
 #include "engine/setup.h"
+#include "files/Nastaveniuloz1.h"
+#include "platform/safefile.h"
 #include "platform/sysutils.h"
 #include "tests/files/header_text.h"
 #include "tests/ui/calculator_fixture.h"
@@ -56,6 +58,42 @@ class WindowLoad : public CalculatorHandlers {
     std::string Load(const std::string& path) {
         services_.AnswerFileDialog(path);
         return Run([this] { W().Button15->Click(); });
+    }
+
+    // The inputs of a computation that every header line changes from the
+    // defaults, then the computation.
+    void Compute() {
+        Tvstup& w = W();
+        const std::pair<TEdit*, const char*> inputs[] = {
+            {w.Edit33, "Test: B F"}, {w.Edit1, "0.431"}, {w.Edit2, "9.72"},   {w.Edit3, "7.82"},
+            {w.Edit4, "790.5"},      {w.Edit5, "45"},    {w.Edit19, "150"},   {w.Edit24, "0.25"},
+            {w.Edit13, "21.5"},      {w.Edit8, "990.1"}, {w.Edit9, "40"},     {w.Edit10, "2.5"},
+            {w.Edit11, "-1"},        {w.Edit55, "0.5"},  {w.Edit58, "9.806"},
+        };
+        for (const auto& [edit, text] : inputs) edit->SetText(text);
+        w.ComboBox6->SetItemIndex(5);  // "G7"
+        w.ComboBox6Change(nullptr);
+        w.ComboBox2->SetItemIndex(ClickInMoa);
+        w.ComboBox2Change(nullptr);
+        w.RadioGroup6->SetItemIndex(0);  // the pressure as a load sets it
+        w.CheckBox4->SetChecked(true);   // a short table
+        w.Edit15->SetText("300");
+        ASSERT_EQ(Run([&w] { w.Button3Click(nullptr); }), "");
+    }
+    // Other text in every field a header holds, and other modes.
+    void ChangeEverything() {
+        Tvstup& w = W();
+        for (TEdit* edit :
+             {w.Edit1, w.Edit2, w.Edit3, w.Edit4, w.Edit5, w.Edit6, w.Edit19, w.Edit22, w.Edit24,
+              w.Edit13, w.Edit8, w.Edit9, w.Edit10, w.Edit11, w.Edit55, w.Edit58, w.Edit33})
+            edit->SetText("1");
+        w.ComboBox6->SetItemIndex(1);
+        w.ComboBox6Change(nullptr);
+        w.ComboBox2->SetItemIndex(0);
+        w.ComboBox2Change(nullptr);
+        for (TRadioGroup* modes : {w.RadioGroup3, w.RadioGroup5, w.RadioGroup6, w.RadioGroup7})
+            modes->SetItemIndex(0);
+        w.RadioGroup7->SetItemIndex(1);
     }
 };
 
@@ -212,4 +250,66 @@ TEST_F(WindowLoad, InitFileReadAtStart) {
     EXPECT_EQ(W().ComboBox6->ItemIndex(), FileFunctionItem);
     EXPECT_EQ(W().OpenDialog2->FileName, header.drag);
     EXPECT_EQ(W().Edit1->Text(), "1.0152");
+}
+
+TEST_F(WindowLoad, EveryKindOfSavedFileLoadsBack) {
+    Tnastaveniuloz options;
+    nastaveniuloz = &options;
+    services_.onShowModal = [&options](TForm&) { options.Button1->Click(); };
+    for (int kind = 0; kind < 4; ++kind) {
+        Compute();
+        // The altitude field is compared by itself below.
+        W().Edit29->SetText("0");
+        const std::string path = InitFileFolder() + "saved" + std::to_string(kind) +
+                                 (kind == 1 || kind == 2 ? ".csv" : ".txt");
+        options.RadioGroup1->SetItemIndex(kind);
+        services_.AnswerFileDialog(path);
+        W().Button5->Click();
+        ASSERT_TRUE(std::ifstream(path)) << kind;
+        const auto before = Snapshot(W());
+        ChangeEverything();
+        ASSERT_EQ(Load(path), "") << kind;
+        // 21.5 °C and 990.1 hPa: 200.3 m in the standard atmosphere.
+        EXPECT_EQ(W().Edit29->Text(), "200") << kind;
+        W().Edit29->SetText("0");
+        EXPECT_EQ(Snapshot(W()), before) << kind;
+    }
+    nastaveniuloz = nullptr;
+}
+
+TEST_F(WindowLoad, InitFileKeepsTheInputsOfTheLastComputation) {
+    // No computation: no init file.
+    window_ = std::make_unique<Tvstup>();
+    EXPECT_FALSE(std::ifstream(InitFileFolder() + "init"));
+
+    Tvstup& w = W();
+    const std::string drg =
+        Write("bullet.drg", "DRG, Test bullet,0.0095,0.00782\n0.3 0.5\n0.4 1.0\n0 0\n");
+    w.ReadDragFunctionFile(drg);
+    w.Edit1->SetText("1.02");
+    w.Edit4->SetText("790.5");
+    w.RadioGroup5->SetItemIndex(CoefficientFormFactor);
+    ASSERT_EQ(Run([&w] { w.Button3Click(nullptr); }), "");
+    const std::vector<std::string> kept = {w.Edit1->Text(), w.Edit2->Text(), w.Edit4->Text(),
+                                           w.Edit6->Text(), w.Edit33->Text()};
+    // The end of the run, and the next start in the same folder.
+    window_.reset();
+    ResetEngineState();
+    window_ = std::make_unique<Tvstup>();
+    Tvstup& next = W();
+    EXPECT_EQ((std::vector<std::string>{next.Edit1->Text(), next.Edit2->Text(), next.Edit4->Text(),
+                                        next.Edit6->Text(), next.Edit33->Text()}),
+              kept);
+    EXPECT_EQ(next.ComboBox6->ItemIndex(), FileFunctionItem);
+    EXPECT_EQ(next.RadioGroup5->ItemIndex(), CoefficientFormFactor);
+    EXPECT_EQ(Engine().DragFileName, drg);
+    EXPECT_EQ(next.OpenDialog2->FileName, drg);
+    EXPECT_TRUE(services_.messages.empty());
+
+    // A folder that cannot hold the file: the message.
+    ASSERT_EQ(Run([&next] { next.Button3Click(nullptr); }), "");
+    Write("plain", "x");
+    SetInitFileFolder(InitFileFolder() + "plain");
+    window_.reset();
+    EXPECT_EQ(services_.messages, std::vector<std::string>{FileWriteFailedMessage});
 }

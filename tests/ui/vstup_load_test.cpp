@@ -10,12 +10,12 @@
 #include "files/Nastaveniuloz1.h"
 #include "platform/safefile.h"
 #include "platform/sysutils.h"
-#include "tests/files/header_text.h"
+#include "tests/files/example_header.h"
 #include "tests/ui/calculator_fixture.h"
 
-using namespace header_text;
-
 namespace {
+
+const char* const DrgFile = "DRG, Test bullet,0.0095,0.00782\n0.3 0.5\n0.4 1.0\n0 0\n";
 
 // A test's own files go into its fresh init-file folder.
 std::string Write(const std::string& name, const std::string& content) {
@@ -71,6 +71,7 @@ class WindowLoad : public CalculatorHandlers {
             {w.Edit11, "-1"},        {w.Edit55, "0.5"},  {w.Edit58, "9.806"},
         };
         for (const auto& [edit, text] : inputs) edit->SetText(text);
+        w.Edit22->SetText("0");
         w.ComboBox6->SetItemIndex(5);  // "G7"
         w.ComboBox6Change(nullptr);
         w.ComboBox2->SetItemIndex(ClickInMoa);
@@ -94,163 +95,12 @@ class WindowLoad : public CalculatorHandlers {
         for (TRadioGroup* modes : {w.RadioGroup3, w.RadioGroup5, w.RadioGroup6, w.RadioGroup7})
             modes->SetItemIndex(0);
         w.RadioGroup7->SetItemIndex(1);
+        // No conversion of the coefficient can use this weight.
+        w.Edit2->SetText("x");
     }
 };
 
 }  // namespace
-
-TEST_F(WindowLoad, SetsTheFieldsAndTheModesOfALoadedHeader) {
-    Tvstup& w = W();
-    // Modes and fields a load replaces; the bullet fields hold text that no
-    // conversion of the coefficient could use.
-    w.RadioGroup5->SetItemIndex(CoefficientFormFactor);
-    w.Edit2->SetText("garbage");
-    w.RadioGroup3->SetItemIndex(ModeAngleOfDeparture);
-    w.RadioGroup6->SetItemIndex(PressureFromAltitude);
-    w.Edit22->SetText("5");
-    HeaderText header;
-    header.click = "                       0.250 MOA";
-    ASSERT_EQ(Load(Write("shot.txt", header.Text())), "");
-
-    EXPECT_EQ(w.RadioGroup5->ItemIndex(), CoefficientBallistic);
-    EXPECT_EQ(w.Edit1->Text(), "0.462");
-    EXPECT_EQ(w.Edit2->Text(), "10.89");
-    EXPECT_EQ(w.Edit4->Text(), "800.5");
-    EXPECT_EQ(w.Edit6->Text(), "0.123456");
-    EXPECT_EQ(w.Edit22->Text(), "0");
-    EXPECT_EQ(w.ComboBox2->ItemIndex(), ClickInMoa);
-    EXPECT_EQ(w.Edit24->Text(), "0.25");
-    EXPECT_EQ(w.Edit33->Text(), "308 Win");
-    EXPECT_EQ(w.Edit10->Text(), "-2.5");
-    // 15 °C and 977.9 hPa: 300.4 m in the standard atmosphere.
-    EXPECT_EQ(w.Edit29->Text(), "300");
-    EXPECT_EQ(w.RadioGroup3->ItemIndex(), 1);
-    EXPECT_EQ(w.RadioGroup4->ItemIndex(), 0);
-    EXPECT_EQ(w.RadioGroup6->ItemIndex(), 0);
-    EXPECT_TRUE(w.Edit8->Enabled());
-}
-
-TEST_F(WindowLoad, BandsLoadInFileOrder) {
-    Tvstup& w = W();
-    w.CheckBox9->SetChecked(true);
-    HeaderText header;
-    // Bands 1, 2 and 4 of a file load as bands 1, 2 and 3.
-    header.bands = {Band(true, 800, 0.5), Band(false, 600, 0.45), Band(false, 400, 0.4)};
-    ASSERT_EQ(Load(Write("bands.txt", header.Text())), "");
-    EXPECT_EQ(w.RadioGroup5->ItemIndex(), CoefficientVariable);
-    EXPECT_EQ(w.Edit32->Text(), "400");
-    EXPECT_EQ(w.Edit38->Text(), "0.4");
-    EXPECT_TRUE(w.CheckBox6->Checked());
-    EXPECT_FALSE(w.CheckBox7->Checked());
-    EXPECT_FALSE(w.CheckBox9->Checked());
-    EXPECT_TRUE(w.Edit38->Enabled());
-}
-
-TEST_F(WindowLoad, DragFunctionLines) {
-    Tvstup& w = W();
-    const std::string drg =
-        Write("bullet.drg", "DRG, Test bullet,0.0095,0.00782\n0.3 0.5\n0.4 1.0\n0 0\n");
-    HeaderText header;
-    header.drag = drg;
-    ASSERT_EQ(Load(Write("file.txt", header.Text())), "");
-    EXPECT_EQ(w.ComboBox6->ItemIndex(), FileFunctionItem);
-    EXPECT_EQ(Engine().DragFileName, drg);
-    EXPECT_EQ(w.RadioGroup5->ItemIndex(), CoefficientFormFactor);
-    EXPECT_EQ(w.Edit1->Text(), "1.0152");
-    EXPECT_EQ(w.Edit33->Text(), "308 Win");
-
-    // "GL": one message, the function in use stays, the rest loads.
-    header.drag = "GL ";
-    header.ammo = "after GL";
-    EXPECT_EQ(Load(Write("gl.txt", header.Text())), "(message without abort)");
-    EXPECT_EQ(services_.messages, std::vector<std::string>{GlUnavailableMessage});
-    EXPECT_EQ(w.ComboBox6->ItemIndex(), FileFunctionItem);
-    EXPECT_EQ(w.Edit33->Text(), "after GL");
-
-    // A missing file: its message, the selection stays, the rest loads.
-    header.drag = "C:\\Drag\\m80.drg";
-    header.ammo = "after missing";
-    EXPECT_EQ(Load(Write("missing.txt", header.Text())), "(message without abort)");
-    EXPECT_EQ(services_.messages, std::vector<std::string>{"DRG function not found."});
-    EXPECT_EQ(w.Edit33->Text(), "after missing");
-
-    // A file that is no drag function: its message, nothing changed.
-    header.drag = Write("bad.drg", "no drag function");
-    const auto before = Snapshot(w);
-    EXPECT_EQ(Load(Write("bad.txt", header.Text())), "Wrong data format.");
-    EXPECT_EQ(Snapshot(w), before);
-}
-
-TEST_F(WindowLoad, NoAltitudeWithoutPressure) {
-    HeaderText header;
-    header.pressure = "  0.0";
-    W().Edit29->SetText("123");
-    ASSERT_EQ(Load(Write("vacuum.txt", header.Text())), "");
-    EXPECT_EQ(W().Edit29->Text(), "123");
-}
-
-TEST_F(WindowLoad, WhatIsNoHeaderChangesNothing) {
-    Tvstup& w = W();
-    const std::string text = HeaderText().Text();
-    std::vector<std::string> files = {"", std::string("\0\x01:\xff", 4), text.substr(0, 600),
-                                      text.substr(0, text.size() - 30)};
-    // Mutated headers: characters replaced, dropped or doubled at random.
-    std::mt19937 random(12);
-    for (int n = 0; n < 300; ++n) {
-        std::string mutated = text;
-        for (int k = 0; k < 3; ++k) {
-            const std::size_t at = random() % mutated.size();
-            switch (random() % 3) {
-                case 0:
-                    mutated[at] = static_cast<char>(random() % 256);
-                    break;
-                case 1:
-                    mutated.erase(at, 1 + random() % 20);
-                    break;
-                default:
-                    mutated.insert(at, mutated.substr(at, random() % 20));
-                    break;
-            }
-        }
-        files.push_back(mutated);
-    }
-    const std::string wrong = "Wrong data format. This is not an output file from Vantorra 2.4";
-    int refused = 0;
-    for (const std::string& content : files) {
-        const auto before = Snapshot(w);
-        const std::string message = Load(Write("mutated.txt", content));
-        if (message == wrong) {
-            ++refused;
-            EXPECT_EQ(Snapshot(w), before);
-        }
-    }
-    EXPECT_GE(refused, 4);
-    EXPECT_EQ(Load(Write("crlf.txt", WithCrLf(text))), "");
-}
-
-TEST_F(WindowLoad, InitFileReadAtStart) {
-    // A malformed init file: its message once, and the window opens with its
-    // defaults.
-    Write("init", HeaderText().Text().substr(0, 400));
-    window_ = std::make_unique<Tvstup>();
-    EXPECT_EQ(services_.messages,
-              std::vector<std::string>{
-                  "Wrong data format. This is not an output file from Vantorra 2.4"});
-    EXPECT_EQ(W().Edit3->Text(), "7.85");
-    EXPECT_EQ(W().ComboBox6->ItemIndex(), 1);
-
-    // One naming a drag-function file: the function is in use and "Load Drag
-    // Function" opens with that file chosen.
-    services_.messages.clear();
-    HeaderText header;
-    header.drag = Write("bullet.drg", "DRG, Test bullet,0.0095,0.00782\n0.3 0.5\n0 0\n");
-    Write("init", header.Text());
-    window_ = std::make_unique<Tvstup>();
-    EXPECT_TRUE(services_.messages.empty());
-    EXPECT_EQ(W().ComboBox6->ItemIndex(), FileFunctionItem);
-    EXPECT_EQ(W().OpenDialog2->FileName, header.drag);
-    EXPECT_EQ(W().Edit1->Text(), "1.0152");
-}
 
 TEST_F(WindowLoad, EveryKindOfSavedFileLoadsBack) {
     Tnastaveniuloz options;
@@ -277,18 +127,100 @@ TEST_F(WindowLoad, EveryKindOfSavedFileLoadsBack) {
     nastaveniuloz = nullptr;
 }
 
+TEST_F(WindowLoad, BandsLoadInFileOrder) {
+    Tvstup& w = W();
+    w.CheckBox9->SetChecked(true);
+    ResultsHeaderData header = ExampleHeader();
+    header.SteppedBc.CoefficientMode = CoefficientVariable;
+    for (int k = 0; k < 5; ++k) header.SteppedBc.Bands[k] = {0.5 - 0.05 * k, 800.0 - 100 * k};
+    header.SteppedBc.BandInUse[3] = true;
+    // Bands 1, 2 and 4 of a file load as bands 1, 2 and 3.
+    ASSERT_EQ(Load(Write("bands.txt", Written(header))), "");
+    EXPECT_EQ(w.RadioGroup5->ItemIndex(), CoefficientVariable);
+    EXPECT_EQ(w.Edit32->Text(), "500");
+    EXPECT_EQ(w.Edit38->Text(), "0.35");
+    EXPECT_TRUE(w.CheckBox6->Checked() && w.Edit38->Enabled());
+    EXPECT_FALSE(w.CheckBox7->Checked() || w.CheckBox9->Checked());
+}
+
+TEST_F(WindowLoad, DragFunctionLines) {
+    Tvstup& w = W();
+    ResultsHeaderData header = ExampleHeader();
+    header.DragItem = FileFunctionItem;
+    header.DragFileName = Write("bullet.drg", DrgFile);
+    ASSERT_EQ(Load(Write("file.txt", Written(header))), "");
+    EXPECT_EQ(w.ComboBox6->ItemIndex(), FileFunctionItem);
+    EXPECT_EQ(Engine().DragFileName, header.DragFileName);
+    EXPECT_EQ(w.RadioGroup5->ItemIndex(), CoefficientFormFactor);
+    EXPECT_EQ(w.Edit1->Text(), "1.0152");
+    EXPECT_EQ(w.Edit33->Text(), "308 Win");
+
+    // "GL" or a missing file: one message, the function in use stays, the
+    // rest loads.
+    header.DragItem = GlItem;
+    header.Input.MuzzleVelocity = 700;
+    EXPECT_EQ(Load(Write("gl.txt", Written(header))), "(message without abort)");
+    EXPECT_EQ(services_.messages, std::vector<std::string>{GlUnavailableMessage});
+    EXPECT_EQ(w.ComboBox6->ItemIndex(), FileFunctionItem);
+    EXPECT_EQ(w.Edit4->Text(), "700");
+    header.DragItem = FileFunctionItem;
+    header.DragFileName = "C:\\Drag\\m80.drg";
+    header.Input.MuzzleVelocity = 600;
+    EXPECT_EQ(Load(Write("missing.txt", Written(header))), "(message without abort)");
+    EXPECT_EQ(services_.messages, std::vector<std::string>{"DRG function not found."});
+    EXPECT_EQ(w.Edit4->Text(), "600");
+
+    // A file that is no drag function: its message, nothing changed.
+    header.DragFileName = Write("bad.drg", "no drag function");
+    const auto before = Snapshot(w);
+    EXPECT_EQ(Load(Write("bad.txt", Written(header))), "Wrong data format.");
+    EXPECT_EQ(Snapshot(w), before);
+}
+
+TEST_F(WindowLoad, NoAltitudeWithoutPressure) {
+    ResultsHeaderData header = ExampleHeader();
+    header.Input.AirPressure = 0;
+    W().Edit29->SetText("123");
+    ASSERT_EQ(Load(Write("vacuum.txt", Written(header))), "");
+    EXPECT_EQ(W().Edit29->Text(), "123");
+}
+
+TEST_F(WindowLoad, WhatIsNoHeaderChangesNothing) {
+    Tvstup& w = W();
+    const std::string text = Written(ExampleHeader());
+    std::vector<std::string> files = {"", std::string("\0\x01:\xff", 4), text.substr(0, 600)};
+    // Mutated headers: characters replaced, dropped or repeated at random.
+    std::mt19937 random(12);
+    for (int n = 0; n < 300; ++n) {
+        std::string mutated = text;
+        for (int k = 0; k < 3; ++k) {
+            const std::size_t at = random() % mutated.size();
+            if (k == 0) mutated[at] = static_cast<char>(random() % 256);
+            if (k == 1) mutated.erase(at, 1 + random() % 20);
+            if (k == 2) mutated.insert(at, mutated.substr(at, random() % 20));
+        }
+        files.push_back(mutated);
+    }
+    const std::string wrong = "Wrong data format. This is not an output file from Vantorra 2.4";
+    for (const std::string& content : files) {
+        const auto before = Snapshot(w);
+        if (Load(Write("mutated.txt", content)) == wrong) {
+            EXPECT_EQ(Snapshot(w), before);
+        }
+    }
+    EXPECT_EQ(Load(Write("crlf.txt", WithCrLf(text))), "");
+}
+
 TEST_F(WindowLoad, InitFileKeepsTheInputsOfTheLastComputation) {
     // No computation: no init file.
     window_ = std::make_unique<Tvstup>();
     EXPECT_FALSE(std::ifstream(InitFileFolder() + "init"));
 
     Tvstup& w = W();
-    const std::string drg =
-        Write("bullet.drg", "DRG, Test bullet,0.0095,0.00782\n0.3 0.5\n0.4 1.0\n0 0\n");
+    const std::string drg = Write("bullet.drg", DrgFile);
     w.ReadDragFunctionFile(drg);
     w.Edit1->SetText("1.02");
     w.Edit4->SetText("790.5");
-    w.RadioGroup5->SetItemIndex(CoefficientFormFactor);
     ASSERT_EQ(Run([&w] { w.Button3Click(nullptr); }), "");
     const std::vector<std::string> kept = {w.Edit1->Text(), w.Edit2->Text(), w.Edit4->Text(),
                                            w.Edit6->Text(), w.Edit33->Text()};
@@ -303,11 +235,21 @@ TEST_F(WindowLoad, InitFileKeepsTheInputsOfTheLastComputation) {
     EXPECT_EQ(next.ComboBox6->ItemIndex(), FileFunctionItem);
     EXPECT_EQ(next.RadioGroup5->ItemIndex(), CoefficientFormFactor);
     EXPECT_EQ(Engine().DragFileName, drg);
+    // "Load Drag Function" opens with that file chosen.
     EXPECT_EQ(next.OpenDialog2->FileName, drg);
     EXPECT_TRUE(services_.messages.empty());
 
+    // A malformed init file: its message once, and the defaults stand.
+    Write("init", Written(ExampleHeader()).substr(0, 400));
+    window_ = std::make_unique<Tvstup>();
+    EXPECT_EQ(services_.messages,
+              std::vector<std::string>{
+                  "Wrong data format. This is not an output file from Vantorra 2.4"});
+    EXPECT_EQ(W().Edit3->Text(), "7.85");
+
     // A folder that cannot hold the file: the message.
-    ASSERT_EQ(Run([&next] { next.Button3Click(nullptr); }), "");
+    services_.messages.clear();
+    ASSERT_EQ(Run([this] { W().Button3Click(nullptr); }), "");
     Write("plain", "x");
     SetInitFileFolder(InitFileFolder() + "plain");
     window_.reset();

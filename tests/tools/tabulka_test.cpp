@@ -1,0 +1,174 @@
+// The list window: saving and loading under both separators, the row click
+// into the calculator window, sorting, and the row commands.
+#include <unistd.h>
+
+#include <QLocale>
+#include <QTableWidget>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "platform/safefile.h"
+#include "tests/tools/tool_window_fixture.h"
+#include "tools/CartridgeList.h"
+#include "tools/Tabulka1.h"
+
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+class ListWindow : public ToolWindowTest<Ttabulka> {
+  protected:
+    void SetUp() override {
+        ToolWindowTest::SetUp();
+        folder_ =
+            std::filesystem::temp_directory_path() / ("list_window_" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override {
+        std::filesystem::remove_all(folder_);
+        ToolWindowTest::TearDown();
+    }
+    // Replaces the data rows with these cells (columns 1 to 7).
+    void Put(const Rows& rows) {
+        TStringGrid* g = T().StringGrid1;
+        g->SetRowCount(static_cast<int>(rows.size()) + 1);
+        for (int r = 0; r < static_cast<int>(rows.size()); ++r)
+            for (int c = 0; c < 7; ++c) g->SetCell(c + 1, r + 1, rows[r][c]);
+    }
+    Rows Grid() {
+        Rows rows;
+        for (int r = 1; r < T().StringGrid1->RowCount(); ++r) {
+            rows.emplace_back();
+            for (int c = 1; c <= 7; ++c) rows.back().push_back(T().StringGrid1->Cell(c, r));
+        }
+        return rows;
+    }
+    std::string Save(const std::string& name) {
+        services_.AnswerFileDialog((folder_ / name).string());
+        return Run([this] { T().Button4Click(nullptr); });
+    }
+    std::string Load(const std::string& name) {
+        services_.AnswerFileDialog((folder_ / name).string());
+        return Run([this] { T().Button3Click(nullptr); });
+    }
+    void Click(int row) {
+        auto* table = static_cast<QTableWidget*>(T().StringGrid1->Widget());
+        T().StringGrid1MouseDown(nullptr, mbLeft, 0, table->columnViewportPosition(1) + 5,
+                                 table->rowViewportPosition(row) + 5);
+    }
+    std::filesystem::path folder_;
+};
+
+const Rows Bullets = {
+    {"7.62", "0.462", "G1", "10.89", "800", "60", "308 Match"},
+    {"0", "0", "0", "0", "0", "0", "0"},
+    {"", "", "", "", "", "", ""},
+    {"5.56", "0.242", "vari.", "3.56", "700", "51", ""},
+};
+
+TEST_F(ListWindow, SavedListLoadsBackUnderBothSeparators) {
+    ASSERT_EQ(T().SystemUsesDecimalPoint, 1);
+    Put(Bullets);
+    ASSERT_EQ(Save("point.txt"), "");
+    Put({});
+    ASSERT_EQ(Load("point.txt"), "");
+    EXPECT_EQ(Grid(), (Rows{{"7,62", "0,462", "G1", "10,89", "800", "60", "308 Match"},
+                            {"5,56", "0,242", "vari.", "3,56", "700", "51", ""}}));
+    EXPECT_EQ(T().StringGrid1->Cell(0, 2), "2");
+
+    QLocale::setDefault(QLocale(QLocale::German));
+    tool_ = std::make_unique<Ttabulka>();
+    EXPECT_EQ(T().SystemUsesDecimalPoint, 0);
+    Put({{"7,62", "0,462", "G7", "10,89", "800", "60", "a b  c"}});
+    ASSERT_EQ(Save("comma.txt"), "");
+    Put({});
+    ASSERT_EQ(Load("comma.txt"), "");
+    EXPECT_EQ(Grid(), (Rows{{"7,62", "0,462", "G7", "10,89", "800", "60", "a b  c"}}));
+}
+
+TEST_F(ListWindow, RefusedSaveAndBadFilesChangeNothing) {
+    ASSERT_TRUE(WriteFileAtomically((folder_ / "old.txt").string(), "old"));
+    Put({Bullets[0], {"7.62", "0.462", "G 1", "10.89", "800", "60", ""}});
+    EXPECT_EQ(Save("old.txt"), "Row 2 has an empty cell or a blank inside a word.");
+    std::ifstream in(folder_ / "old.txt");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");
+
+    const Rows before = Grid();
+    EXPECT_EQ(Load("old.txt"), "File contains no List of Bullets or Cartridges. ");
+    EXPECT_EQ(Grid(), before);
+    EXPECT_EQ(Load("missing.txt"), "");
+    EXPECT_EQ(Grid(), before);
+}
+
+TEST_F(ListWindow, RowClickCopiesTheBulletAndItsBands) {
+    Put({{"7,82", "0,462", "G7", "10,89", "800", "60", "308 Match"},
+         {"7,82", "0,447", "vari.", "10,89", "793", "60", ""},
+         {"7,82", "0,424", "vari.", "10,89", "640", "60", ""},
+         {"9", "0,3", "G1", "15", "700", "60", ""},
+         {"7,82", "0,405", "vari.", "10,89", "488", "60", ""}});
+    W().CheckBox7->SetChecked(true);
+    Click(1);
+    EXPECT_EQ(W().ComboBox6->Text(), "G7");
+    EXPECT_EQ(W().RadioGroup5->ItemIndex(), 2);
+    EXPECT_EQ(W().Edit33->Text(), "308 Match");
+    EXPECT_EQ(W().Edit3->Text(), "7.82");
+    EXPECT_EQ(W().Edit4->Text(), "800");
+    const std::vector<std::string> bands = {
+        W().Edit36->Text(), W().Edit30->Text(), W().Edit37->Text(), W().Edit31->Text(),
+        W().Edit38->Text(), W().Edit32->Text(), W().Edit39->Text(), W().Edit34->Text()};
+    EXPECT_EQ(bands,
+              (std::vector<std::string>{"0.462", "793", "0.447", "793", "0.424", "640", "0", "0"}));
+    EXPECT_TRUE(W().CheckBox6->Checked());
+    EXPECT_FALSE(W().CheckBox7->Checked());
+    EXPECT_EQ(T().Edit1->Text(), "1");
+
+    // A "vari." row changes nothing; the last row's band is the one below row 4.
+    Click(2);
+    EXPECT_EQ(T().Edit1->Text(), "1");
+    Click(4);
+    EXPECT_EQ(W().ComboBox6->Text(), "G1");
+    EXPECT_EQ(W().Edit36->Text(), "0.3");
+    EXPECT_EQ(W().Edit37->Text(), "0.405");
+    EXPECT_FALSE(W().CheckBox6->Checked());
+    T().StringGrid1->SetCell(3, 4, "GL");
+    EXPECT_EQ(Run([this] { Click(4); }), "The GL drag function is not available.");
+}
+
+TEST_F(ListWindow, SortKeepsEqualCalibresInOrder) {
+    Put({{"4.500", "a", "", "", "", "", ""},
+         {"9.30", "b", "", "", "", "", ""},
+         {"5.56", "c", "", "", "", "", ""},
+         {"7.62", "d", "", "", "", "", ""},
+         {"5.56", "e", "", "", "", "", ""}});
+    T().Button7Click(nullptr);
+    Rows sorted = Grid();
+    std::string order, calibres;
+    for (const auto& row : sorted) {
+        order += row[1];
+        calibres += row[0] + " ";
+    }
+    EXPECT_EQ(order, "acedb");
+    EXPECT_EQ(calibres, "4.500 5,56 5,56 7,62 9,3 ");
+}
+
+TEST_F(ListWindow, RowCommands) {
+    T().Button1Click(nullptr);
+    EXPECT_EQ(T().AddListRow(), 1);
+    EXPECT_EQ(T().StringGrid1->RowCount(), 2);
+    for (const char* number : {"0", "-1", "2", "1e30"}) {
+        T().Edit1->SetText(number);
+        EXPECT_NE(Run([this] { T().Button2Click(nullptr); }), "") << number;
+    }
+    T().Edit1->SetText("1");
+    EXPECT_EQ(Run([this] { T().Button2Click(nullptr); }), "This Row cannot be deleted.");
+
+    T().StringGrid1->SetCell(1, 1, "7.62");
+    EXPECT_EQ(T().AddListRow(), 2);
+    T().StringGrid1->SetCell(1, 2, "9");
+    T().Edit1->SetText("1.7");
+    T().Button2Click(nullptr);
+    EXPECT_EQ(Grid(), (Rows{{"9", "0", "0", "0", "0", "0", "0"}}));
+}
+
+}  // namespace

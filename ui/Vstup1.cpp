@@ -42,6 +42,8 @@ Tvstup::Tvstup() : TForm(VstupForm()) {
     BindCoefficientHandlers();
     BindReticleHandlers();
     BindTwistHandlers();
+    BindToolHandlers();
+    BindListHandlers();
     FinishCreate();
 }
 

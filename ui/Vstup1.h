@@ -206,6 +206,28 @@ class Tvstup : public TForm {
     // bullet by the chosen rule, appended to Memo1 in inches and centimetres.
     void Button13Click(TObject* Sender);
 
+    // (j) Tool windows, the list, graph export and printing: ui/Vstup1Tools.cpp
+    // and ui/Vstup1List.cpp.
+    // "List of Ammo" shows the list window and enables "Add to List"; the menu
+    // items and "Drag Function Graph " show their tool windows. None blocks.
+    void Button1Click(TObject* Sender);
+    void Pevodyjednotek1Click(TObject* Sender);
+    void Pevodykoeficient1Click(TObject* Sender);
+    void Nadmoskvka1Click(TObject* Sender);
+    void Teplotaprachu1Click(TObject* Sender);
+    void Energie1Click(TObject* Sender);
+    void Oprogramu1Click(TObject* Sender);
+    void Button16Click(TObject* Sender);
+    // "Add to List": the current bullet as a row of the list window, with one
+    // row per further velocity band in the variable coefficient mode.
+    void Button7Click(TObject* Sender);
+    // "Graph to .bmp": the graph's picture to a bitmap file the user chooses.
+    void Button9Click(TObject* Sender);
+    // The two hidden print commands: the result pane, and the graph on a
+    // landscape page.
+    void Button17Click(TObject* Sender);
+    void Button18Click(TObject* Sender);
+
   private:
     // ui/Vstup1Controls.cpp: looks every member up by its name.
     void FindControls();
@@ -219,6 +241,8 @@ class Tvstup : public TForm {
     void BindCoefficientHandlers();
     void BindReticleHandlers();
     void BindTwistHandlers();
+    void BindToolHandlers();
+    void BindListHandlers();
 
     // (a) The last step of start-up: brings back the inputs of the last run.
     void RestoreInitFile();
@@ -262,6 +286,8 @@ class Tvstup : public TForm {
     void FindCrossWindHolds(const Reticle& reticle, double markAngle, double distance,
                             bool listing);
     void ShowReticleResults(bool rangeLimit, bool heightLimit);
+    // (j) The list: the muzzle velocity the list row shows.
+    double ListedMuzzleVelocity();
 };
 
 extern Tvstup* vstup;

@@ -105,15 +105,19 @@ bool IsEncodedVariant(std::string_view rest) {
            rest.substr(rest.size() - EncodedMarkerFromEnd, EncodedMarker.size()) == EncodedMarker;
 }
 
-// The field values of the header; refuses a bullet whose figures overflow.
+// The field values of the header; refuses a bullet whose figures overflow or
+// whose coefficient rounds to nothing. The switch to "Form Factor " converts
+// that coefficient back, so it must give a form factor as well.
 void DeriveFields(DragFileData& data) {
     const double m = data.BulletMass;
     const double d = data.BulletDiameter;
     data.WeightField = m * 1000;
     data.DiameterField = d * 1000;
-    data.FormFactorOneCoefficient = RoundToDecimals(BallisticCoefficientFactor * m / (d * d), 4);
+    const double coefficient = RoundToDecimals(BallisticCoefficientFactor * m / (d * d), 4);
+    data.FormFactorOneCoefficient = coefficient;
+    const double formFactor = BallisticCoefficientFactor * m / (coefficient * d * d);
     if (!std::isfinite(data.WeightField) || !std::isfinite(data.DiameterField) ||
-        !std::isfinite(data.FormFactorOneCoefficient)) {
+        !std::isfinite(coefficient) || !(coefficient > 0) || !std::isfinite(formFactor)) {
         Refuse();
     }
 }
@@ -183,6 +187,10 @@ void MakeVelocities(DragFileData& data) {
 bool LoadText(const std::string& path, std::string& text) {
     // The path is UTF-8; going through char8_t keeps it so on every system.
     const std::u8string utf8(path.begin(), path.end());
+    // Only a regular file: opening a named pipe or a device would wait for
+    // a writer or read for ever.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(std::filesystem::path(utf8), error)) return false;
     std::ifstream in(std::filesystem::path(utf8), std::ios::binary);
     if (!in) return false;
     // Reading stops one chunk past the limit, enough to tell that it was passed.

@@ -318,6 +318,8 @@ void IntegrateTrajectory(const FlightSettings& settings, const FlightHooks& hook
     e.Traj.LastPointIndex = last;
     label.Hide();
     ConvertResults(e, run.mode, last);
+    e.LastRun = {e.Input.BulletMass, e.Input.SightHeight, e.Input.DepartureAngle,
+                 e.Input.ZeroRange};
     if (run.mode == 1 && settings.Drift && hooks.AddLine) {
         // Revolutions per second left at the end of the flight.
         hooks.AddLine(FormatLine("  Final Number of Revolutions:                 %9.0f  r/s",

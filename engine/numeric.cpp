@@ -19,6 +19,9 @@ double RoundToDecimals(double x, int n) {
         sign = -1.0;
     }
     const double p = std::pow(10.0, n);
+    // A value this large has no decimals left to round, and scaling it would
+    // overflow to infinity: it stays as it is.
+    if (!std::isfinite(x * p)) return sign * x;
     const double half = (1.0 / p) * 0.5;
     // Round up when the part beyond the n-th decimal is at least one half ...
     double c = std::ceil(x * p) / p;

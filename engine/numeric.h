@@ -5,11 +5,17 @@
 
 #include <string>
 
+// What a computation that cannot give finite numbers ends with, when no
+// check of a single input names the cause.
+inline constexpr char ComputationFailedMessage[] =
+    "Trajectory computation failed: check the inputs.";
+
 // Shows the message in a plain message box, then ends the current event
 // silently (the form library's abort): no code after the call runs.
 [[noreturn]] void ShowErrorAndAbort(const std::string& message);
 
-// x rounded to n decimals, half away from zero; magnitudes below 1e-12 give 0.
+// x rounded to n decimals, half away from zero; magnitudes below 1e-12 give 0,
+// and a magnitude so large that scaling by 10ⁿ would overflow is returned as is.
 // Decimal fractions that are not exact in binary round the way their binary
 // value falls: RoundToDecimals(0.35, 1) is 0.30000000000000004.
 double RoundToDecimals(double x, int n);

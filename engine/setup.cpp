@@ -18,6 +18,8 @@ constexpr double VacuumPressure = 1e-11;       // Pa
 constexpr double MaxVelocity = 1700;           // m/s as entered
 constexpr double MaxWind = 100;                // m/s per component
 constexpr double MaxChronographDistance = 30;  // m
+constexpr double MinAirTemperature = -21;      // °C
+constexpr double MaxAirTemperature = 40;       // °C
 constexpr double EarthRotation = 7.292e-5;     // rad/s
 // Degrees to radians, each with the digits of the formula it belongs to: the
 // wind angle and the chronograph's slant path, the latitude of the gravity
@@ -35,18 +37,21 @@ void CheckLatitude(double latitude) {
     if (latitude > 90) ShowErrorAndAbort("Latitude greater than +90 deg.");
 }
 
-// Step 1: the plain conversions to SI, without checks.
-void ReadShotAndAir(SetupFields& f, InputParameters& in) {
+// Step 1: the plain conversions to SI, without checks. Returns the air
+// temperature as typed, in °C.
+double ReadShotAndAir(SetupFields& f, InputParameters& in) {
     in.BulletMass = f.Number(SetupField::BulletWeight) * 0.001;
     in.BulletDiameter = f.Number(SetupField::BulletDiameter) * 0.001;
     in.MuzzleVelocity = f.Number(SetupField::MuzzleVelocity);
     in.SightHeight = f.Number(SetupField::SightHeight) * 0.001;
     in.DepartureAngle = f.Number(SetupField::DepartureAngle);
     in.ZeroRange = f.Number(SetupField::ZeroRange);
-    in.AirTemperature = f.Number(SetupField::AirTemperature) + 273.15;
+    const double celsius = f.Number(SetupField::AirTemperature);
+    in.AirTemperature = celsius + 273.15;
     in.AirHumidity = f.Number(SetupField::AirHumidity);
     in.AirPressure = f.Number(SetupField::AirPressure) * 100;
     if (in.AirPressure <= 0) in.AirPressure = VacuumPressure;
+    return celsius;
 }
 
 // The barometric formula with the standard gradient of 0.0065 K/m: the air
@@ -134,16 +139,29 @@ void CheckShot(SetupFields& f, InputParameters& in) {
     if (in.ZeroRange <= 1) ShowErrorAndAbort("Zero Range less than or equal to 1 m.");
 }
 
-void CheckAir(const InputParameters& in) {
+void CheckAir(const InputParameters& in, double celsius) {
     // Written so that a pressure that is not a number fails too.
     if (!(in.AirPressure >= 0)) ShowErrorAndAbort("Air Pressure less than or equal to zero.");
     if (in.AirHumidity < 0) ShowErrorAndAbort("Air Humidity less than 0%.");
     if (in.AirHumidity > 100) ShowErrorAndAbort("Air Humidity greater than 100%.");
-    if (in.AirTemperature < 252.15) ShowErrorAndAbort("Air Temperature too low.");
-    if (in.AirTemperature > 313.15) ShowErrorAndAbort("Air Temperature too high.");
+    // The limits, 252.15 and 313.15 K, are -21 and 40 °C. They are compared
+    // as typed: -21 + 273.15 is 252.14999999999998 in doubles, below the limit.
+    if (celsius < MinAirTemperature) ShowErrorAndAbort("Air Temperature too low.");
+    if (celsius > MaxAirTemperature) ShowErrorAndAbort("Air Temperature too high.");
     if (std::abs(in.CrossWind) > MaxWind) ShowErrorAndAbort("Cross Wind too strong.");
     if (std::abs(in.LongitudinalWind) > MaxWind) ShowErrorAndAbort("Longitudinal Wind too strong.");
     if (std::abs(in.VerticalWind) > MaxWind) ShowErrorAndAbort("Vertical Wind too strong.");
+}
+
+// The range table prints the kinetic energy and the graph the energy per cm²
+// of cross-section, both largest at the muzzle; a bullet whose figures
+// overflow there gives no table.
+void CheckMuzzleEnergy(const InputParameters& in) {
+    const double energy = 0.5 * in.BulletMass * in.MuzzleVelocity * in.MuzzleVelocity;
+    const double d = in.BulletDiameter;
+    const double areaCm2 = 3.14159 * (d * d) * 0.25 * 10000;
+    if (!std::isfinite(energy) || !std::isfinite(energy / areaCm2))
+        ShowErrorAndAbort(ComputationFailedMessage);
 }
 
 // Every array of the last run except the graph's derived series.
@@ -218,7 +236,7 @@ double BandCoefficientAt(SetupFields& f, const SteppedBallisticCoefficient& step
 void PrepareComputation(SetupFields& fields) {
     EngineState& e = Engine();
     InputParameters& in = e.Input;
-    ReadShotAndAir(fields, in);
+    const double celsius = ReadShotAndAir(fields, in);
     if (fields.ItemIndex(SetupChoice::PressureMode) == PressureFromAltitude)
         ReadPressureFromAltitude(fields, in);
     ReadGravity(fields, in);
@@ -228,10 +246,11 @@ void PrepareComputation(SetupFields& fields) {
     if (fields.ItemIndex(SetupChoice::ComputationMode) == ModeAngleOfDeparture && in.ZeroRange <= 1)
         in.ZeroRange = DefaultZeroRange;
     CheckShot(fields, in);
-    CheckAir(in);
+    CheckAir(in, celsius);
     e.Slope.SlopeTargetHeight = 0;
     ReadBallisticCoefficient(fields);
     CorrectChronographVelocity(fields);
+    CheckMuzzleEnergy(in);
     ClearTrajectoryArrays(e.Traj);
     if (fields.Checked(SetupCheck::Coriolis)) ReadCoriolis(fields, e.Spin);
     if (fields.Checked(SetupCheck::Drift)) BuildDrift(fields, in);
@@ -260,6 +279,10 @@ void ReadBallisticCoefficient(SetupFields& fields) {
         default:
             break;
     }
+    // A form factor or coefficient a hair above 0, or a bullet at the ends of
+    // the double range, derives a drag strength no table can print or fly.
+    if (!std::isfinite(in.BallisticCoefficient) || !std::isfinite(in.FormFactor))
+        ShowErrorAndAbort(ComputationFailedMessage);
 }
 
 void CorrectChronographVelocity(SetupFields& fields) {

@@ -1,6 +1,7 @@
 #include "engine/spindrift.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "engine/motion.h"
 #include "engine/numeric.h"
@@ -270,5 +271,13 @@ void BuildSpinDriftModel(const SpinDriftInput& in,
                               e.SpinTables.OverturningMomentTable);
     const StabilityFigures figures =
         ComputeStability(in, mass, spin.InitialSpinRate, e.SpinTables.OverturningMomentTable);
+    // A bullet at the ends of the double range (a diameter of 1e297 m, a twist
+    // of 1e-302 m) has moments or a spin that are no numbers: it cannot be
+    // flown, and its lines would print "nan". The stability lines have their
+    // own "n/a" for a moment slope of 0.
+    for (double v : {spin.InitialSpinRate, mass.Density, mass.AxialMoment, mass.TransverseMoment,
+                     mass.CentreOfMassCal, figures.SpinEnergy, figures.Revolutions}) {
+        if (!std::isfinite(v)) ShowErrorAndAbort(ComputationFailedMessage);
+    }
     AppendSpinDriftLines(mass, figures, addLine);
 }

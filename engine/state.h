@@ -136,12 +136,24 @@ struct MilDotTable {
     double MilDotHorizontal[MilDotEntries] = {};
 };
 
+// The shot of the last run that completed, recorded as it ends: what its
+// result arrays were computed with. The input set-up of a later action
+// rewrites InputParameters before its checks, so a failed action must not
+// change what the graph derives from the arrays.
+struct CompletedRun {
+    double BulletMass = 0;      // kg
+    double SightHeight = 0;     // m
+    double DepartureAngle = 0;  // degrees
+    double ZeroRange = 0;       // m
+};
+
 struct EngineState {
     InputParameters Input;
     SteppedBallisticCoefficient SteppedBc;
     VariableCrossWind Wind;
     ComputationSettings Settings;
     TrajectoryArrays Traj;
+    CompletedRun LastRun;
     SpinAndCoriolisParameters Spin;
     SpinDriftTables SpinTables;
 

@@ -176,7 +176,7 @@ void AddOthersTab(std::vector<ControlDescription>& c) {
                      "Slant Distance and Angle")
                     .Checked()
                     .OnClick("RadioButton2Click"));
-    c.push_back(Button("Button11", s, 96, RowTop(4), 74, 22, "Compute"));
+    c.push_back(Button("Button11", s, 96, RowTop(4), 74, 22, "Compute").OnClick("Button11Click"));
 
     const char* const t = "GroupBox12";
     c.push_back(Group(t, "TabSheet3", 2, 142, 182, 52, "Computation Step"));
@@ -194,7 +194,7 @@ void AddOthersTab(std::vector<ControlDescription>& c) {
     c.push_back(Text("Label44", m, 6, CaptionTop(0), "Max. Traj. Height:"));
     c.push_back(Edit("Edit41", m, 6, RowTop(1), 30, "4"));
     c.push_back(Text("Label45", m, 40, CaptionTop(1), "cm"));
-    c.push_back(Button("Button10", m, 56, RowTop(1), 62, 22, "MRD, GEE"));
+    c.push_back(Button("Button10", m, 56, RowTop(1), 62, 22, "MRD, GEE").OnClick("Button10Click"));
 
     const char* const w = "GroupBox13";
     c.push_back(Group(w, "TabSheet3", 188, 70, 124, 94, "Barrel Twist"));

@@ -89,6 +89,10 @@ void TApplication::Adopt(TForm* form) {
     forms_.emplace_back(form);
 }
 
+void TApplication::SetTitle(const std::string& title) {
+    QCoreApplication::setApplicationName(QStr(title));
+}
+
 int TApplication::Run() {
     if (TForm* main = MainForm()) main->Show();
     QApplication::exec();

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <new>
+#include <string>
 #include <vector>
 
 #include "platform/forms.h"
@@ -47,6 +48,9 @@ class TApplication {
         }
         Adopt(reference);
     }
+
+    // The program's title, which message boxes show in their title bar.
+    void SetTitle(const std::string& title);
 
     // Runs the message loop until the main form (the first created) closes.
     int Run();

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QVector>
+#include <algorithm>
 
 #include "platform/controls.h"
 #include "platform/qt_private.h"
@@ -137,9 +138,21 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     if (x2 - x1 < 1 || y2 - y1 < 1) return;
     CallPainter p(device_);
     if (!p.active()) return;
-    p->setPen(ToQPen(Pen));
-    p->setBrush(ToQBrush(Brush));
-    p->drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+    const QRect box(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
+    const QPen pen = ToQPen(Pen);
+    if (Pen.Style == psSolid && pen.width() > 1 &&
+        pen.width() >= std::min(box.width(), box.height())) {
+        // A pen as wide as the ellipse covers it whole, a solid dot; Qt's
+        // stroke of such a small ellipse leaves a hole in the middle.
+        const qreal half = pen.width() / 2.0;
+        p->setPen(Qt::NoPen);
+        p->setBrush(pen.color());
+        p->drawEllipse(QRectF(box).adjusted(-half, -half, half, half));
+    } else {
+        p->setPen(pen);
+        p->setBrush(ToQBrush(Brush));
+        p->drawEllipse(box);
+    }
     p->end();
     if (OnChange) OnChange();
 }

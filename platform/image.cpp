@@ -1,4 +1,5 @@
 // Pictures and image controls.
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
@@ -10,6 +11,7 @@
 #include "platform/controls.h"
 #include "platform/forms.h"
 #include "platform/qt_private.h"
+#include "platform/safefile.h"
 
 namespace {
 
@@ -62,14 +64,22 @@ void TPicture::SetSize(int width, int height) {
 }
 
 void TPicture::SaveToFile(const std::string& path) {
-    QImageWriter writer(QStr(path), "bmp");
+    // The bitmap is made in memory first and written whole, so a failed
+    // write never leaves a truncated file in place of a good one.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "bmp");
     const QImage picture =
         image_->isNull() ? QImage() : image_->convertToFormat(QImage::Format_RGB888);
-    if (picture.isNull() || !writer.write(picture)) {
-        const std::string reason =
-            picture.isNull() ? "the picture is empty" : StdStr(writer.errorString());
-        throw std::runtime_error("Cannot create file \"" + path + "\". " + reason);
-    }
+    std::string reason;
+    if (picture.isNull())
+        reason = "the picture is empty";
+    else if (!writer.write(picture))
+        reason = StdStr(writer.errorString());
+    else if (!WriteFileAtomically(path, std::string(bytes.constData(), bytes.size())))
+        reason = "the file could not be written";
+    if (!reason.empty()) throw std::runtime_error("Cannot create file \"" + path + "\". " + reason);
 }
 
 void TPicture::SetPixels(int width, int height, const unsigned char* rgb, int stride) {

@@ -26,6 +26,8 @@ QWidget* CallerWindow(const QWidget* except) {
 void QtServices::ShowMessage(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), QStr(text),
                     QMessageBox::Ok, CallerWindow(nullptr));
+    // The font every window description starts from, not the desktop's.
+    box.setFont(MergeFont(box.font(), FormDescription{}.font));
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();

@@ -1,4 +1,7 @@
-// The reticle drawing and ranging window.
+// The reticle window: the reticle chosen in the calculator window drawn as a
+// picture with the results of the reticle computation at its marks, the hold
+// point for the shooting distance, the distance of an object from its size
+// in the reticle, and a bitmap export of the picture.
 #pragma once
 
 #include "platform/forms.h"
@@ -6,10 +9,30 @@
 class Tmildot : public TForm {
   public:
     Tmildot();
+
+    TImage* Image1;
+    TButton *Button2, *Button3;
+    TEdit *Edit1, *Edit2;
+    TLabel* Label3;
+    TSaveDialog* SaveDialog1;
+
+    void FormCreate(TObject* Sender);
+    // Draws the picture anew from the calculator window as it stands.
+    void FormActivate(TObject* Sender);
+    // "Save to .bmp".
+    void Button2Click(TObject* Sender);
+    // "Compute Distance": the object's distance from its real size and the
+    // number of marks it covers.
+    void Button3Click(TObject* Sender);
+
+    // The whole picture: ring, reticle, the computation's labels, names,
+    // magnifications, units and, with "Show Cross", the hold point. A field
+    // that holds no number ends the drawing where it is read.
+    void DrawPicture();
 };
 
 extern Tmildot* mildot;
 
-// Shows the reticle window without blocking; its activation draws the reticle
-// with the calculator window's choice and the reticle computation's results.
+// Shows the reticle window without blocking and draws it with the calculator
+// window's choice and the reticle computation's results.
 void ShowReticleWindow();

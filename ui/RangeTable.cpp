@@ -178,3 +178,109 @@ int NextStepItem(int selectedItem, int itemCount) {
 bool TableStepTooSmall(const TrajectoryArrays& t, double rangeStep) {
     return t.TrajRange[2] - t.TrajRange[1] >= rangeStep;
 }
+
+namespace {
+
+// The elevation angle of the line to the target turns into degrees with this
+// value, and back into radians for its cosine with this one.
+constexpr double SlopeDegreesPerRadian = 57.2957795;
+constexpr double SlopeRadiansPerDegree = 0.0174532925239284;
+
+// The line from the muzzle to the target, as the rows of a table use it.
+struct TargetLine {
+    double Angle = 0;       // degrees above the horizontal
+    double Gradient = 0;    // target height over its horizontal distance
+    double Cosine = 1;      // horizontal metres per metre along the line
+    double StepFactor = 1;  // horizontal metres per metre of the distance column
+};
+
+// A row at horizontal distance x between points k-1 and k of an up/downhill run.
+RangeTableRow SlopeRow(const TrajectoryArrays& t, const RangeTableSettings& s,
+                       const TargetLine& line, double x, int k) {
+    EngineState& e = Engine();
+    RangeTableRow row;
+    row.X = x / line.StepFactor;
+    const double h = InterpolateLinear(x, t.TrajRange[k - 1], t.TrajRange[k], t.TrajHeight[k - 1],
+                                       t.TrajHeight[k]);
+    // The height above the line to the target, measured vertically.
+    row.Y = h - line.Gradient * x * 100;
+    row.V = InterpolateLinear(x, t.TrajRange[k - 1], t.TrajRange[k], PlaneSpeed(t, k - 1),
+                              PlaneSpeed(t, k));
+    row.E = 0.5 * s.BulletMass * row.V * row.V;
+    e.CurrentSpeed = row.V;
+    e.CurrentEnergy = row.E;
+    row.T = t.TrajTime[k] * 1000;
+    row.Windage = t.TrajWindage[k];
+    // The sight correction is the angle between the line to the bullet and the
+    // line to the target; the windage is related to the distance along it.
+    double a = TableAngle(h, x) - line.Angle;
+    double f = TableAngle(row.Windage, x / line.Cosine);
+    if (row.Y > -0.05 && row.Y < 0.05) {
+        row.Y = 0;
+        a = ZeroClickAngle;
+    }
+    if (row.Windage == 0) f = ZeroClickAngle;
+    row.HeightClicks = -a / s.ClickValue;
+    row.WindageClicks = -f / s.ClickValue;
+    return row;
+}
+
+}  // namespace
+
+SlopeShot SlantTarget(double slantDistance, double angleDegrees) {
+    SlopeShot target;
+    target.SlopeTargetDistance =
+        slantDistance * std::cos(angleDegrees * SlantTargetRadiansPerDegree);
+    target.SlopeTargetHeight = slantDistance * std::sin(angleDegrees * SlantTargetRadiansPerDegree);
+    return target;
+}
+
+double SlopeLineAngle(const SlopeShot& target) {
+    return std::atan(target.SlopeTargetHeight / target.SlopeTargetDistance) * SlopeDegreesPerRadian;
+}
+
+double SlantStepFactor(double lineAngle) {
+    return std::cos(lineAngle * SlopeRadiansPerDegree);
+}
+
+std::vector<std::string> SlopeTableHead(const std::vector<std::string>& dragModelLines,
+                                        int lastPointIndex, bool slant) {
+    std::vector<std::string> head = RangeTableHead(dragModelLines, lastPointIndex);
+    if (slant)
+        head[head.size() - 2] =
+            " S.D.[m]  Y [cm]     Click     V [m/s]        E [J]      T [ms]    Wind. [cm]    "
+            "Click ";
+    return head;
+}
+
+std::vector<RangeTableRow> SelectSlopeTableRows(const TrajectoryArrays& t,
+                                                const RangeTableSettings& s,
+                                                const SlopeShot& target, double stepFactor) {
+    TargetLine line;
+    line.Angle = SlopeLineAngle(target);
+    line.Gradient = target.SlopeTargetHeight / target.SlopeTargetDistance;
+    line.Cosine = SlantStepFactor(line.Angle);
+    line.StepFactor = stepFactor;
+
+    std::vector<RangeTableRow> rows{MuzzleRow(t, s)};
+    const int last = t.LastPointIndex;
+    int n = 1;  // the next row lies at n × RangeStep
+    for (int k = 1; k <= last; ++k) {
+        const double x = n * s.RangeStep;
+        if (x <= t.TrajRange[k]) {
+            // At the last point the table ends with this row.
+            rows.push_back(SlopeRow(t, s, line, x, k));
+            ++n;
+            continue;
+        }
+        if (k < last) continue;
+        // The last point lies just beyond the target: its own row, unless the
+        // target or the last row is there already (or one metre before it).
+        const double end = t.TrajRange[k];
+        const double lastRowX = (n - 1) * s.RangeStep;
+        const double targetX = target.SlopeTargetDistance;
+        if (end != targetX && end != lastRowX && end != targetX + 1 && end != lastRowX + 1)
+            rows.push_back(SlopeRow(t, s, line, end, k));
+    }
+    return rows;
+}

@@ -74,3 +74,38 @@ int NextStepItem(int selectedItem, int itemCount);
 // True while the distance between points 1 and 2 of the arrays is at least
 // the table step, so that one point could have to serve two table rows.
 bool TableStepTooSmall(const TrajectoryArrays& traj, double rangeStep);
+
+// The up/downhill table: the same pass over the points for a target above or
+// below the shooter, with heights measured from the tilted line to it. The
+// results files write their up/downhill form from the same rows.
+
+// Radians per degree of the slant target's conversion.
+constexpr double SlantTargetRadiansPerDegree = 0.01745329541779437;
+
+// The target as horizontal distance and height (m) from a distance along the
+// line of sight (m) and that line's elevation angle (degrees).
+SlopeShot SlantTarget(double slantDistance, double angleDegrees);
+
+// Elevation angle (degrees) of the line from the muzzle to the target.
+double SlopeLineAngle(const SlopeShot& target);
+
+// Horizontal metres per metre along the line at that elevation angle: the
+// slant form scales the table step by it, so the rows fall on whole
+// multiples of the step measured along the line.
+double SlantStepFactor(double lineAngle);
+
+// The head of an up/downhill table: as the range table's, with a first
+// column of slant distances in the slant form.
+std::vector<std::string> SlopeTableHead(const std::vector<std::string>& dragModelLines,
+                                        int lastPointIndex, bool slant);
+
+// The rows of an up/downhill table run: the muzzle, a row every
+// settings.RangeStep horizontal metres (the step already scaled by
+// stepFactor), and the last point unless its distance has a row already (or
+// lies one metre past one). X is the horizontal distance divided by
+// stepFactor; heights and height clicks are taken from the line to the
+// target, windage clicks over the distance along that line. ZeroRange is not
+// used: this table has no zero-range row.
+std::vector<RangeTableRow> SelectSlopeTableRows(const TrajectoryArrays& traj,
+                                                const RangeTableSettings& settings,
+                                                const SlopeShot& target, double stepFactor);

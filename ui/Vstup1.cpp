@@ -39,6 +39,8 @@ Tvstup::Tvstup() : TForm(VstupForm()) {
     BindGraphHandlers();
     BindModeHandlers();
     BindComputeHandlers();
+    BindSlopeHandlers();
+    BindMrdHandlers();
     BindCoefficientHandlers();
     BindReticleHandlers();
     BindTwistHandlers();

@@ -184,6 +184,20 @@ class Tvstup : public TForm {
     // Also a step of the MRD/GEE search and of the reticle computation.
     void Button3Click(TObject* Sender);
 
+    // (j) Uphill/downhill table: ui/Vstup1Slope.cpp.
+    // "Compute" of "Shooting Up/Downhill": runs the trajectory to the target
+    // with the departure angle raised by the line's elevation, leaves the
+    // target in the engine's records for "Save" and the graph, and appends a
+    // table measured from the line to the target to Memo1.
+    void Button11Click(TObject* Sender);
+
+    // (k) MRD/GEE search: ui/Vstup1Mrd.cpp.
+    // "MRD, GEE": finds the angle whose apex lies at 99 % of the height in
+    // Edit41, zeroes at the range where that path comes back to the line of
+    // sight, runs "Compute!" down to the same height below it and appends the
+    // three result lines.
+    void Button10Click(TObject* Sender);
+
     // (g) Ballistic coefficient searches: ui/Vstup1Coefficient.cpp.
     // "GO!" of "Ball. Coeff. from Velocity ": the coefficient for which the
     // bullet has the measured velocity at the distance, into Edit1.
@@ -238,6 +252,8 @@ class Tvstup : public TForm {
     void BindGraphHandlers();
     void BindModeHandlers();
     void BindComputeHandlers();
+    void BindSlopeHandlers();
+    void BindMrdHandlers();
     void BindCoefficientHandlers();
     void BindReticleHandlers();
     void BindTwistHandlers();
@@ -267,9 +283,20 @@ class Tvstup : public TForm {
     // (f) Compute! and the range table.
     void ReadComputationRange();
     void ZeroTheRifle(bool wantedHeight);
-    void RaiseTableStep();
+    // Raises the "Step" item while the points lie as far apart as the
+    // step scaled by the factor.
+    void RaiseTableStep(double stepFactor = 1);
     void WriteRangeTable();
     void ShowResultControls();
+
+    // (j) Uphill/downhill table.
+    void ReadSlopeTarget(bool slant);
+    void WriteSlopeTable(bool slant, double stepFactor);
+    // The graph controls after a derived table; the MRD/GEE search uses them too.
+    void ShowDerivedTableControls();
+
+    // (k) MRD/GEE search.
+    void WriteMrdResults();
 
     // (g) Ballistic coefficient searches.
     // Sets the computation mode, one coefficient for the whole flight, no

@@ -79,9 +79,9 @@ void Tvstup::ZeroTheRifle(bool wantedHeight) {
     e.Settings.ComputationMode = 1;
 }
 
-void Tvstup::RaiseTableStep() {
+void Tvstup::RaiseTableStep(double stepFactor) {
     EngineState& e = Engine();
-    while (TableStepTooSmall(e.Traj, e.Settings.RangeStep)) {
+    while (TableStepTooSmall(e.Traj, e.Settings.RangeStep * stepFactor)) {
         const int next = NextStepItem(ComboBox1->ItemIndex(), ComboBox1->Items().Count());
         if (next < 0) return;  // 1000 m already: the list ends here
         ComboBox1->SetItemIndex(next);

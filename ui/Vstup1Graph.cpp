@@ -171,7 +171,7 @@ void Tvstup::RadioGroup1Click(TObject*) {
     EngineState& e = Engine();
     TrajectoryArrays& t = e.Traj;
     const double* xs = RadioGroup2->ItemIndex() == TimeItem ? t.TrajTime : t.TrajRange;
-    const double* ys = Ordinate(RadioGroup1->ItemIndex(), t, e.Input.BulletMass);
+    const double* ys = Ordinate(RadioGroup1->ItemIndex(), t, e.LastRun.BulletMass);
     if (ys)
         GraphAddCurve(MainGraphState, xs, ys, 0, LastPoint(t), Stride(t), GraphSlot, QuantityCurve,
                       LineStyle);
@@ -207,8 +207,8 @@ void Tvstup::CheckBox1Click(TObject*) {
     } else if (RadioGroup3->ItemIndex() == ZeroPointMode) {
         // The line through the muzzle level and the zero point, out to the last point.
         const double zeroHeight = StrToFloat(Edit63->Text());
-        if (!(e.Input.ZeroRange > 0)) return;
-        y1 = zeroHeight * (lastRange * MetresToCentimetres) / e.Input.ZeroRange;
+        if (!(e.LastRun.ZeroRange > 0)) return;
+        y1 = zeroHeight * (lastRange * MetresToCentimetres) / e.LastRun.ZeroRange;
     }
     if (AddStraightLine(LineOfSightCurve, 0, 0, x1, y1)) Image1->Show();
 }
@@ -222,9 +222,9 @@ void Tvstup::CheckBox2Click(TObject*) {
     // line of sight, at the departure angle.
     const EngineState& e = Engine();
     const double range = e.Traj.TrajRange[LastPoint(e.Traj)];
-    const double muzzle = -e.Input.SightHeight * MetresToCentimetres;
+    const double muzzle = -e.LastRun.SightHeight * MetresToCentimetres;
     const double rise =
-        std::tan(e.Input.DepartureAngle / DegreesPerRadian) * range * MetresToCentimetres;
+        std::tan(e.LastRun.DepartureAngle / DegreesPerRadian) * range * MetresToCentimetres;
     if (AddStraightLine(LineOfDepartureCurve, 0, muzzle, range, rise + muzzle)) Image2->Show();
 }
 

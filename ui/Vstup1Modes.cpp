@@ -363,7 +363,11 @@ void Tvstup::RadioButton2Click(TObject*) {
         FloatToStr(RoundToDecimals(std::atan(slope) * SlopeDegreesPerRadian, SlopeDecimals)));
     // The slant distance follows the angle as the field shows it.
     const double angle = StrToFloat(Edit14->Text()) / SlopeDegreesPerRadian;
-    Edit7->SetText(FloatToStr(RoundToDecimals(distance / std::cos(angle), SlopeDecimals)));
+    double slant = distance / std::cos(angle);
+    // An angle shown as 90 leaves a cosine of about 6e-17, and a distance
+    // beyond 1e292 m then overflows: such a target is simply that far away.
+    if (!std::isfinite(slant)) slant = std::hypot(distance, height);
+    Edit7->SetText(FloatToStr(RoundToDecimals(slant, SlopeDecimals)));
 }
 
 void Tvstup::RadioGroup8Click(TObject*) {

@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
     // The services outlive the forms, whose destruction may still show messages.
     QtServices qtServices;
     TApplication application(argc, argv);
+    application.SetTitle("Vantorra");
     setServices(&qtServices);
     try {
         CreateWindows(application);

@@ -55,6 +55,11 @@ TEST(RoundToDecimals, ExactResultsForTheListedCases) {
     EXPECT_EQ(RoundToDecimals(1e-13, 3), 0.0);
 }
 
+TEST(RoundToDecimals, ValuesTooLargeToScaleStayAsTheyAre) {
+    EXPECT_EQ(RoundToDecimals(1e308, 1), 1e308);
+    EXPECT_EQ(RoundToDecimals(-1e303, 6), -1e303);
+}
+
 class InterpolateLinearTest : public ::testing::Test {
   protected:
     void SetUp() override { ResetEngineState(); }

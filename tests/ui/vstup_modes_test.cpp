@@ -240,7 +240,7 @@ TEST_F(ModeControls, ConversionThatCannotGiveANumberWritesNothing) {
         {"form factor 0", 0, 1, "0", "10.89", "7.85", "Form Factor less than or equal to zero."},
         {"diameter squared below the doubles", 1, 0, "0.462", "10.89", "1e-200",
          "Bullet Diameter less than or equal to zero."},
-        {"weight beyond the doubles", 0, 1, "0.5", "1e306", "7.85",
+        {"weight beyond the doubles", 0, 1, "1e-5", "1e306", "7.85",
          "Bullet Weight less than or equal to zero."},
     };
     for (const Row& row : rows) {

@@ -18,6 +18,8 @@ constexpr char FormFactorRefused[] = "List works only with Ballistic Coefficient
 // The list holds a barrel length; the calculator window has none.
 constexpr char ListedBarrelLength[] = "60";  // cm
 constexpr char VariableRowNotice[] = " Variable Ballistic Coefficient";
+constexpr double GramsToKilograms = 0.001;
+constexpr double MillimetresToMetres = 0.001;
 
 // Writes the cells of one list row; column 0 of the grid numbers the rows.
 class ListRow {
@@ -40,12 +42,20 @@ void Tvstup::BindListHandlers() {
 // the muzzle and rounded to whole m/s. The correction works in the engine's
 // input records, which must still describe the last computation afterwards
 // ("Save" and the init file write them), so they are put back. It uses the
-// mass, diameter, air and departure angle the last computation left there.
+// air and departure angle the last computation left there.
 double Tvstup::ListedMuzzleVelocity() {
     ScopedEngineInput keep;
     InputParameters& in = Engine().Input;
     in.MuzzleVelocity = StrToFloat(Edit4->Text());
     if (StrToFloat(Edit22->Text()) != 0) {
+        // The coefficient reader derives the form factor from the bullet's
+        // mass and diameter, which are 0 before the first computation and
+        // give no finite one; the bullet in the fields stands in then. The
+        // velocity itself depends on neither.
+        if (in.BulletMass == 0 || in.BulletDiameter == 0) {
+            in.BulletMass = StrToFloat(Edit2->Text()) * GramsToKilograms;
+            in.BulletDiameter = StrToFloat(Edit3->Text()) * MillimetresToMetres;
+        }
         ReadBallisticCoefficient();
         CorrectChronographVelocity();
         in.MuzzleVelocity = RoundToDecimals(in.MuzzleVelocity, 0);

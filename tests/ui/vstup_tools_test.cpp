@@ -8,7 +8,6 @@
 #include <cmath>
 #include <filesystem>
 
-#include "platform/dialogs.h"
 #include "platform/safefile.h"
 #include "platform/sysutils.h"
 #include "tests/ui/calculator_fixture.h"
@@ -23,8 +22,6 @@
 
 namespace {
 
-using Row = std::vector<std::string>;
-
 class ToolCommands : public CalculatorHandlers {
   protected:
     void SetUp() override {
@@ -35,6 +32,7 @@ class ToolCommands : public CalculatorHandlers {
         tabulka->Button1Click(nullptr);  // "Clear All Table"
         W().Edit4->SetText("850");
         W().Edit22->SetText("0");
+        W().Edit33->SetText("Match");
         folder_ = std::filesystem::temp_directory_path() / ("tools_" + std::to_string(::getpid()));
         std::filesystem::create_directories(folder_);
     }
@@ -49,23 +47,31 @@ class ToolCommands : public CalculatorHandlers {
         return Run([this] { W().Button7Click(nullptr); });
     }
     int Rows() const { return list_->StringGrid1->RowCount() - 1; }
-    Row ListRow(int r) const {
-        Row cells;
-        for (int c = 1; c <= 7; ++c) cells.push_back(list_->StringGrid1->Cell(c, r));
+    // The row's seven cells joined by "|".
+    std::string ListRow(int r) const {
+        std::string cells = list_->StringGrid1->Cell(1, r);
+        for (int c = 2; c <= 7; ++c) cells += "|" + list_->StringGrid1->Cell(c, r);
         return cells;
     }
     std::unique_ptr<Ttabulka> list_;
     std::filesystem::path folder_;
 };
 
+// A tool window reachable through its global, as the program creates it.
+template <class T>
+struct Installed {
+    explicit Installed(T*& global) : global_(global) { global_ = &window; }
+    ~Installed() { global_ = nullptr; }
+    T window;
+    T*& global_;
+};
+
 TEST_F(ToolCommands, AddToListFillsRowOneAfterClearingThenAppends) {
     W().Button1->Click();  // "List of Ammo" enables "Add to List"
     ASSERT_TRUE(W().Button7->Enabled());
-    W().Edit33->SetText("Match");
     W().Button7->Click();
     ASSERT_EQ(Rows(), 1);
-    EXPECT_EQ(ListRow(1), (Row{W().Edit3->Text(), W().Edit1->Text(), "G1", W().Edit2->Text(), "850",
-                               "60", "Match"}));
+    EXPECT_EQ(ListRow(1), "7.85|0.462|G1|10.89|850|60|Match");
     EXPECT_EQ(AddToList(), "");
     EXPECT_EQ(Rows(), 2);
     EXPECT_EQ(Engine().Input.MuzzleVelocity, 0);  // the records keep the last computation's
@@ -81,26 +87,14 @@ TEST_F(ToolCommands, VariableModeAddsTheTickedBandsOnly) {
     W().CheckBox6->SetChecked(false);
     W().CheckBox7->SetChecked(true);
     W().CheckBox9->SetChecked(false);
+    W().Edit36->SetText("0.5");
+    W().Edit31->SetText("700");
+    W().Edit34->SetText("500");
     EXPECT_EQ(AddToList(), "");
     ASSERT_EQ(Rows(), 3);
-    EXPECT_EQ(ListRow(1)[1], W().Edit36->Text());
-    const std::string notice = " Variable Ballistic Coefficient";
-    const Row band2{W().Edit3->Text(),
-                    W().Edit37->Text(),
-                    "vari.",
-                    W().Edit2->Text(),
-                    W().Edit31->Text(),
-                    "60",
-                    notice};
-    const Row band4{W().Edit3->Text(),
-                    W().Edit39->Text(),
-                    "vari.",
-                    W().Edit2->Text(),
-                    W().Edit34->Text(),
-                    "60",
-                    notice};
-    EXPECT_EQ(ListRow(2), band2);
-    EXPECT_EQ(ListRow(3), band4);
+    EXPECT_EQ(ListRow(1), "7.85|0.5|G1|10.89|850|60|Match");
+    EXPECT_EQ(ListRow(2), "7.85|0.447|vari.|10.89|700|60| Variable Ballistic Coefficient");
+    EXPECT_EQ(ListRow(3), "7.85|0.405|vari.|10.89|500|60| Variable Ballistic Coefficient");
 }
 
 // Before any computation the bullet's mass and diameter are still 0; the
@@ -113,13 +107,14 @@ TEST_F(ToolCommands, ChronographCorrectionWorksOnCopies) {
         const InputParameters before = Engine().Input;
         const double band1 = Engine().SteppedBc.Bands[0].Coefficient;
         EXPECT_EQ(AddToList(), "");
-        const double listed = StrToFloat(ListRow(1)[4]);
+        const double listed = StrToFloat(list_->StringGrid1->Cell(5, 1));
         EXPECT_GT(listed, 850);
         EXPECT_EQ(listed, std::round(listed));
-        EXPECT_EQ(Engine().Input.MuzzleVelocity, before.MuzzleVelocity);
-        EXPECT_EQ(Engine().Input.BallisticCoefficient, before.BallisticCoefficient);
-        EXPECT_EQ(Engine().Input.FormFactor, before.FormFactor);
-        EXPECT_EQ(Engine().Input.BulletMass, 0);
+        const InputParameters& after = Engine().Input;
+        EXPECT_EQ(after.MuzzleVelocity, before.MuzzleVelocity);
+        EXPECT_EQ(after.BallisticCoefficient, before.BallisticCoefficient);
+        EXPECT_EQ(after.FormFactor, before.FormFactor);
+        EXPECT_EQ(after.BulletMass, 0);
         EXPECT_EQ(Engine().SteppedBc.Bands[0].Coefficient, band1);
     }
     // A refused correction adds no row.
@@ -156,28 +151,21 @@ TEST_F(ToolCommands, PrintCommandsPrintOnePageEach) {
 }
 
 TEST_F(ToolCommands, EachCommandShowsItsWindowWithoutBlocking) {
-    Tprevody units;
-    Tkoeficienty conversion;
-    Tnmv atmosphere;
-    Tteplotaprachu powder;
-    Tenergie energy;
-    Toprogramu about;
-    Tgrafodporu dragGraph;
-    prevody = &units;
-    koeficienty = &conversion;
-    nmv = &atmosphere;
-    teplotaprachu = &powder;
-    energie = &energy;
-    oprogramu = &about;
-    grafodporu = &dragGraph;
+    Installed<Tprevody> units(prevody);
+    Installed<Tkoeficienty> conversion(koeficienty);
+    Installed<Tnmv> atmosphere(nmv);
+    Installed<Tteplotaprachu> powder(teplotaprachu);
+    Installed<Tenergie> energy(energie);
+    Installed<Toprogramu> about(oprogramu);
+    Installed<Tgrafodporu> dragGraph(grafodporu);
     const std::pair<std::function<void()>, TForm*> commands[] = {
-        {[this] { W().Pevodyjednotek1->Click(); }, &units},
-        {[this] { W().Pevodykoeficient1->Click(); }, &conversion},
-        {[this] { W().Nadmoskvka1->Click(); }, &atmosphere},
-        {[this] { W().Teplotaprachu1->Click(); }, &powder},
-        {[this] { W().Energie1->Click(); }, &energy},
-        {[this] { W().Oprogramu1->Click(); }, &about},
-        {[this] { W().Button16->Click(); }, &dragGraph},
+        {[this] { W().Pevodyjednotek1->Click(); }, &units.window},
+        {[this] { W().Pevodykoeficient1->Click(); }, &conversion.window},
+        {[this] { W().Nadmoskvka1->Click(); }, &atmosphere.window},
+        {[this] { W().Teplotaprachu1->Click(); }, &powder.window},
+        {[this] { W().Energie1->Click(); }, &energy.window},
+        {[this] { W().Oprogramu1->Click(); }, &about.window},
+        {[this] { W().Button16->Click(); }, &dragGraph.window},
         {[this] { W().Button1->Click(); }, list_.get()},
     };
     for (const auto& [command, window] : commands) {
@@ -189,13 +177,6 @@ TEST_F(ToolCommands, EachCommandShowsItsWindowWithoutBlocking) {
     // The calculator window still takes its commands.
     W().Button2->Click();
     EXPECT_EQ(W().Memo1->Lines().Count(), 0);
-    prevody = nullptr;
-    koeficienty = nullptr;
-    nmv = nullptr;
-    teplotaprachu = nullptr;
-    energie = nullptr;
-    oprogramu = nullptr;
-    grafodporu = nullptr;
 }
 
 }  // namespace

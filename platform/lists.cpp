@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBlock>
@@ -184,7 +186,8 @@ void TRadioGroup::SetText(const std::string& text) {
 }
 
 // Lays the buttons out as the original does: columns of equal width, rows
-// sharing the height below the caption.
+// sharing the height inside the frame. The style draws the frame below the
+// caption, so the rows start where its contents do.
 void TRadioGroup::RebuildButtons() {
     auto* box = static_cast<RadioGroupWidget*>(Widget());
     QList<QAbstractButton*> buttons = box->group->buttons();
@@ -202,11 +205,16 @@ void TRadioGroup::RebuildButtons() {
     }
     itemIndex_ = std::min(itemIndex_, count - 1);
     const int perColumn = (count + columns_ - 1) / std::max(columns_, 1);
-    const int textHeight = QFontMetrics(box->font()).height();
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect inside = box->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                      QStyle::SC_GroupBoxContents, box);
     const int columnWidth = (box->width() - 10) / columns_;
-    const int space = box->height() - textHeight - 5;
+    const int space = inside.height() - 2;
     const int rowHeight = perColumn > 0 ? space / perColumn : 0;
-    const int topMargin = textHeight + 1 + (perColumn > 0 ? space % perColumn : 0) / 2;
+    const int topMargin = inside.top() + 1 + (perColumn > 0 ? space % perColumn : 0) / 2;
     const QSignalBlocker blocker(box->group);
     box->group->setExclusive(false);
     for (int i = 0; i < count; ++i) {

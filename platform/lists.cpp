@@ -9,11 +9,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBlock>
@@ -66,6 +68,20 @@ class RadioGroupWidget : public QGroupBox {
 
   private:
     TRadioGroup* owner_;
+};
+
+// Tabs as narrow as the original's button-style tabs: the caption and a few
+// pixels either side. The platform style pads each tab by twice as much, so
+// the calculator window's input tabs ran under the ammunition-name field and
+// its graph tabs needed scroll arrows.
+class CompactTabStyle : public QProxyStyle {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        constexpr int CaptionMargins = 12;  // px, both sides together
+        if (metric == PM_TabBarTabHSpace) return CaptionMargins;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
 };
 
 // Tells an editable box's own completion of typed text on Enter or focus loss
@@ -337,6 +353,9 @@ void TMemo::SetReadOnly(bool readOnly) {
 TPageControl::TPageControl(const ControlSetup& setup)
     : TControl(setup.With(new QTabWidget(setup.parentWidget))) {
     auto* tabs = static_cast<QTabWidget*>(Widget());
+    auto* tabStyle = new CompactTabStyle;
+    tabStyle->setParent(tabs);
+    tabs->tabBar()->setStyle(tabStyle);
     QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [this] { UserEvent(OnChange); });
 }
 

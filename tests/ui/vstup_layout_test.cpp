@@ -1,5 +1,6 @@
-// The calculator window as a user sees it at its design size: the radio
-// buttons of every radio group inside the group's frame, below its caption.
+// The calculator window as a user sees it at its design size: every tab of
+// both tab strips in view, and the radio buttons of every radio group inside
+// the group's frame, below its caption.
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
@@ -7,7 +8,10 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 #include <memory>
 #include <string>
 
@@ -35,6 +39,32 @@ class WindowLayout : public ::testing::Test {
     ScriptedServices services_;
     std::unique_ptr<Tvstup> window_;
 };
+
+// The rectangle of a tab in the coordinates of the window's client area.
+QRect TabInWindow(TPageControl* pages, int index, QWidget* client) {
+    const QTabBar* bar = static_cast<QTabWidget*>(pages->Widget())->tabBar();
+    const QRect tab = bar->tabRect(index);
+    return QRect(bar->mapTo(client, tab.topLeft()), tab.size());
+}
+
+bool ScrollArrowsShown(TPageControl* pages) {
+    const QTabBar* bar = static_cast<QTabWidget*>(pages->Widget())->tabBar();
+    for (const QToolButton* arrow : bar->findChildren<QToolButton*>())
+        if (arrow->isVisible()) return true;
+    return false;
+}
+
+TEST_F(WindowLayout, EveryTabShowsAtTheDesignSize) {
+    QWidget* client = W().Edit33->Widget()->parentWidget();
+    // The input tabs end left of the ammunition-name field across the top.
+    const QRect extras = TabInWindow(W().PageControl1, 4, client);
+    EXPECT_LT(extras.right(), W().Edit33->Left());
+    EXPECT_FALSE(ScrollArrowsShown(W().PageControl1));
+    // The graph tabs fit their page control without scroll arrows.
+    const QRect clone = TabInWindow(W().PageControl2, 2, client);
+    EXPECT_LE(clone.right(), W().PageControl2->Left() + W().PageControl2->Width());
+    EXPECT_FALSE(ScrollArrowsShown(W().PageControl2));
+}
 
 TEST_F(WindowLayout, RadioButtonsLieInsideTheFrameBelowTheCaption) {
     for (TRadioGroup* group :

@@ -209,6 +209,7 @@ void ReadVelocityBands(SetupFields& f, SteppedBallisticCoefficient& stepped) {
     const bool inUse[5] = {true, true, f.Checked(SetupCheck::Band3), f.Checked(SetupCheck::Band4),
                            f.Checked(SetupCheck::Band5)};
     for (int k = 0; k < 5; ++k) {
+        stepped.BandInUse[k] = inUse[k];
         if (!inUse[k]) continue;
         BcBand& band = stepped.Bands[k];
         band.Coefficient = f.Number(Offset(SetupField::BandCoefficient1, k));
@@ -260,7 +261,10 @@ void ReadBallisticCoefficient(SetupFields& fields) {
     EngineState& e = Engine();
     InputParameters& in = e.Input;
     const double d = in.BulletDiameter;
-    switch (fields.ItemIndex(SetupChoice::CoefficientMode)) {
+    const int mode = fields.ItemIndex(SetupChoice::CoefficientMode);
+    e.SteppedBc.CoefficientMode = mode;
+    std::fill(std::begin(e.SteppedBc.BandInUse), std::end(e.SteppedBc.BandInUse), false);
+    switch (mode) {
         case CoefficientFormFactor:
             in.FormFactor = fields.Number(SetupField::Coefficient);
             if (in.FormFactor <= 0) ShowErrorAndAbort("Form Factor less than or equal to zero.");

@@ -42,8 +42,12 @@ struct BcBand {
 };
 
 // Ballistic coefficient that steps down with velocity, bands 1 to 5 at 0 to 4.
+// The set-up also records how it read the drag strength, so that what is
+// saved describes the computation and not the controls as they stand later.
 struct SteppedBallisticCoefficient {
     BcBand Bands[5];
+    int CoefficientMode = -1;  // coefficient-mode item of the last set-up; -1 none
+    bool BandInUse[5] = {};    // the bands that set-up read (variable mode only)
 };
 
 // Cross wind given at up to five ranges.

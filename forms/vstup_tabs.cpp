@@ -90,7 +90,7 @@ void AddParametersTab(std::vector<ControlDescription>& c) {
     c.push_back(Button("Button1", b, 6, 12, 78, 30, "List of Ammo").OnClick("Button1Click"));
     c.push_back(
         Button("Button7", b, 6, 48, 78, 30, "Add to List").Disabled().OnClick("Button7Click"));
-    c.push_back(Button("Button5", b, 6, 84, 78, 30, "Save").Disabled());
+    c.push_back(Button("Button5", b, 6, 84, 78, 30, "Save").Disabled().OnClick("Button5Click"));
     c.push_back(Button("Button15", b, 6, 120, 78, 30, "Load"));
     c.push_back(Button("Button3", b, 6, 156, 78, 30, "Compute!")
                     .Font({.height = 13, .bold = true})

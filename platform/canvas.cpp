@@ -63,8 +63,12 @@ QBrush ToQBrush(const TBrush& brush) {
 // the image can be saved, resized or shown at any time.
 class CallPainter {
   public:
-    explicit CallPainter(QPaintDevice* device) {
-        if (device && device->width() > 0 && device->height() > 0) painter_.begin(device);
+    CallPainter(QPaintDevice* device, const std::optional<TRect>& clip) {
+        if (!device || device->width() <= 0 || device->height() <= 0) return;
+        painter_.begin(device);
+        if (clip)
+            painter_.setClipRect(
+                QRect(clip->Left, clip->Top, clip->Right - clip->Left, clip->Bottom - clip->Top));
     }
     bool active() const { return painter_.isActive(); }
     QPainter& operator*() { return painter_; }
@@ -97,7 +101,7 @@ void TCanvas::MoveTo(int x, int y) {
 void TCanvas::LineTo(int x, int y) {
     const TPoint from = penPos_;
     penPos_ = {x, y};
-    CallPainter p(device_);
+    CallPainter p(device_, ClipRect);
     if (!p.active()) return;
     p->setPen(ToQPen(Pen));
     p->drawLine(from.x, from.y, x, y);
@@ -109,7 +113,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
     if (x2 - x1 < 1 || y2 - y1 < 1) return;
-    CallPainter p(device_);
+    CallPainter p(device_, ClipRect);
     if (!p.active()) return;
     if (Brush.Style != bsClear) p->fillRect(QRect(x1, y1, x2 - x1, y2 - y1), ToQColor(Brush.Color));
     if (Pen.Style != psClear) {
@@ -125,7 +129,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 
 void TCanvas::FillRect(const TRect& r) {
     if (Brush.Style == bsClear || r.Right <= r.Left || r.Bottom <= r.Top) return;
-    CallPainter p(device_);
+    CallPainter p(device_, ClipRect);
     if (!p.active()) return;
     p->fillRect(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top), ToQColor(Brush.Color));
     p->end();
@@ -136,7 +140,7 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
     if (x2 - x1 < 1 || y2 - y1 < 1) return;
-    CallPainter p(device_);
+    CallPainter p(device_, ClipRect);
     if (!p.active()) return;
     const QRect box(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
     const QPen pen = ToQPen(Pen);
@@ -158,7 +162,7 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
 }
 
 void TCanvas::TextOut(int x, int y, const std::string& text) {
-    CallPainter p(device_);
+    CallPainter p(device_, ClipRect);
     if (!p.active()) return;
     const QString s = QString::fromStdString(text);
     const QFont font = ToQFont(Font);
@@ -187,7 +191,7 @@ int TCanvas::TextWidth(const std::string& text) {
 
 void TCanvas::StretchDraw(const TRect& r, const QImage& image) {
     if (r.Right <= r.Left || r.Bottom <= r.Top || image.isNull()) return;
-    CallPainter p(device_);
+    CallPainter p(device_, ClipRect);
     if (!p.active()) return;
     p->setRenderHint(QPainter::SmoothPixmapTransform);
     p->drawImage(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top), image);

@@ -13,6 +13,9 @@ double PlaneSpeed(const TrajectoryArrays& t, int k) {
                      t.TrajVelocityY[k] * t.TrajVelocityY[k]);
 }
 
+// Radians per degree of the up/downhill windage distance.
+constexpr double SlopeRadiansPerDegree = 0.0174532925239284;
+
 // Fills what every row at point k shares: energy, the time and windage of the
 // point itself, and both click values with their rules for a zero angle.
 void FinishRow(RangeTableRow& row, const TrajectoryArrays& t, const RangeTableSettings& s, int k) {
@@ -22,14 +25,29 @@ void FinishRow(RangeTableRow& row, const TrajectoryArrays& t, const RangeTableSe
     e.CurrentEnergy = row.E;
     row.T = t.TrajTime[k] * 1000;
     row.Windage = t.TrajWindage[k];
+    row.Point = k;
+    row.ShownX = row.X;
+    row.Inclination = t.TrajInclination[k];
+    row.SpecificEnergy = t.TrajSpecificEnergy[k];
     double a = TableAngle(row.Y, row.X);
     double f = TableAngle(row.Windage, row.X);
+    if (s.Slope) {
+        // Up/downhill: the height above the line to the target (vertically),
+        // its angle from that line, and the windage over the slant distance.
+        const RangeTableSlope& slope = *s.Slope;
+        a -= slope.LineAngle;
+        row.Y -= slope.TargetHeight / slope.TargetDistance * row.X * 100;
+        f = TableAngle(row.Windage, row.X / std::cos(slope.LineAngle * SlopeRadiansPerDegree));
+        row.ShownX = row.X / slope.StepFactor;
+    }
     // A height that prints as 0.0 counts as exactly on the line of sight.
     if (row.Y > -0.05 && row.Y < 0.05) {
         row.Y = 0;
         a = ZeroClickAngle;
     }
     if (row.Windage == 0) f = ZeroClickAngle;
+    row.HeightAngle = a;
+    row.WindageAngle = f;
     row.HeightClicks = -a / s.ClickValue;
     row.WindageClicks = -f / s.ClickValue;
 }
@@ -58,18 +76,24 @@ RangeTableRow MuzzleRow(const TrajectoryArrays& t, const RangeTableSettings& s) 
     Engine().CurrentEnergy = row.E;
     row.T = t.TrajTime[0] * 1000;
     row.Windage = t.TrajWindage[0];
+    row.Inclination = t.TrajInclination[0];
+    row.SpecificEnergy = t.TrajSpecificEnergy[0];
     // At the muzzle there is no distance to turn into an angle.
+    row.HeightAngle = ZeroClickAngle;
+    row.WindageAngle = ZeroClickAngle;
     row.HeightClicks = -ZeroClickAngle / s.ClickValue;
     row.WindageClicks = -ZeroClickAngle / s.ClickValue;
     return row;
 }
 
 // The row at the last point itself, unless that distance has a row already
-// (or lies one metre past one, which the table has always treated alike).
+// (or lies one metre past one, which the table has always treated alike). An
+// up/downhill table compares with the target's distance instead.
 void AddLastRow(std::vector<RangeTableRow>& rows, const TrajectoryArrays& t,
                 const RangeTableSettings& s, int k, double lastTableX) {
     const double x = t.TrajRange[k];
-    if (x == s.ZeroRange || x == lastTableX || x == s.ZeroRange + 1 || x == lastTableX + 1) return;
+    const double mark = s.Slope ? s.Slope->TargetDistance : s.ZeroRange;
+    if (x == mark || x == lastTableX || x == mark + 1 || x == lastTableX + 1) return;
     RangeTableRow row;
     row.X = x;
     row.Y = t.TrajHeight[k];
@@ -125,8 +149,9 @@ std::vector<RangeTableRow> SelectRangeTableRows(const TrajectoryArrays& t,
     const int last = t.LastPointIndex;
     int i = 1;  // the next table row lies at i × RangeStep
     bool zeroRowWritten = false;
+    // An up/downhill table has no zero-range row.
     auto zeroRowDue = [&](int k) {
-        return t.TrajRange[k] >= s.ZeroRange && !zeroRowWritten &&
+        return !s.Slope && t.TrajRange[k] >= s.ZeroRange && !zeroRowWritten &&
                (i - 1) * s.RangeStep != s.ZeroRange;
     };
     auto addZeroRow = [&](int k) {
@@ -135,7 +160,9 @@ std::vector<RangeTableRow> SelectRangeTableRows(const TrajectoryArrays& t,
     };
     for (int k = 1; k <= last; ++k) {
         const double x = i * s.RangeStep;
-        const bool tableRowDue = x <= t.TrajRange[k] || t.TrajRange[k] == 0;
+        // A level table also writes a row at a point that has not left the
+        // muzzle (a shot straight up).
+        const bool tableRowDue = x <= t.TrajRange[k] || (!s.Slope && t.TrajRange[k] == 0);
         // A point that passes both the zero range and a later table distance
         // gives the zero-range row first, so the rows ascend and neither is
         // lost when the point is the last one.
@@ -179,53 +206,9 @@ bool TableStepTooSmall(const TrajectoryArrays& t, double rangeStep) {
     return t.TrajRange[2] - t.TrajRange[1] >= rangeStep;
 }
 
-namespace {
-
 // The elevation angle of the line to the target turns into degrees with this
-// value, and back into radians for its cosine with this one.
+// value.
 constexpr double SlopeDegreesPerRadian = 57.2957795;
-constexpr double SlopeRadiansPerDegree = 0.0174532925239284;
-
-// The line from the muzzle to the target, as the rows of a table use it.
-struct TargetLine {
-    double Angle = 0;       // degrees above the horizontal
-    double Gradient = 0;    // target height over its horizontal distance
-    double Cosine = 1;      // horizontal metres per metre along the line
-    double StepFactor = 1;  // horizontal metres per metre of the distance column
-};
-
-// A row at horizontal distance x between points k-1 and k of an up/downhill run.
-RangeTableRow SlopeRow(const TrajectoryArrays& t, const RangeTableSettings& s,
-                       const TargetLine& line, double x, int k) {
-    EngineState& e = Engine();
-    RangeTableRow row;
-    row.X = x / line.StepFactor;
-    const double h = InterpolateLinear(x, t.TrajRange[k - 1], t.TrajRange[k], t.TrajHeight[k - 1],
-                                       t.TrajHeight[k]);
-    // The height above the line to the target, measured vertically.
-    row.Y = h - line.Gradient * x * 100;
-    row.V = InterpolateLinear(x, t.TrajRange[k - 1], t.TrajRange[k], PlaneSpeed(t, k - 1),
-                              PlaneSpeed(t, k));
-    row.E = 0.5 * s.BulletMass * row.V * row.V;
-    e.CurrentSpeed = row.V;
-    e.CurrentEnergy = row.E;
-    row.T = t.TrajTime[k] * 1000;
-    row.Windage = t.TrajWindage[k];
-    // The sight correction is the angle between the line to the bullet and the
-    // line to the target; the windage is related to the distance along it.
-    double a = TableAngle(h, x) - line.Angle;
-    double f = TableAngle(row.Windage, x / line.Cosine);
-    if (row.Y > -0.05 && row.Y < 0.05) {
-        row.Y = 0;
-        a = ZeroClickAngle;
-    }
-    if (row.Windage == 0) f = ZeroClickAngle;
-    row.HeightClicks = -a / s.ClickValue;
-    row.WindageClicks = -f / s.ClickValue;
-    return row;
-}
-
-}  // namespace
 
 SlopeShot SlantTarget(double slantDistance, double angleDegrees) {
     SlopeShot target;
@@ -256,31 +239,11 @@ std::vector<std::string> SlopeTableHead(const std::vector<std::string>& dragMode
 std::vector<RangeTableRow> SelectSlopeTableRows(const TrajectoryArrays& t,
                                                 const RangeTableSettings& s,
                                                 const SlopeShot& target, double stepFactor) {
-    TargetLine line;
-    line.Angle = SlopeLineAngle(target);
-    line.Gradient = target.SlopeTargetHeight / target.SlopeTargetDistance;
-    line.Cosine = SlantStepFactor(line.Angle);
-    line.StepFactor = stepFactor;
-
-    std::vector<RangeTableRow> rows{MuzzleRow(t, s)};
-    const int last = t.LastPointIndex;
-    int n = 1;  // the next row lies at n × RangeStep
-    for (int k = 1; k <= last; ++k) {
-        const double x = n * s.RangeStep;
-        if (x <= t.TrajRange[k]) {
-            // At the last point the table ends with this row.
-            rows.push_back(SlopeRow(t, s, line, x, k));
-            ++n;
-            continue;
-        }
-        if (k < last) continue;
-        // The last point lies just beyond the target: its own row, unless the
-        // target or the last row is there already (or one metre before it).
-        const double end = t.TrajRange[k];
-        const double lastRowX = (n - 1) * s.RangeStep;
-        const double targetX = target.SlopeTargetDistance;
-        if (end != targetX && end != lastRowX && end != targetX + 1 && end != lastRowX + 1)
-            rows.push_back(SlopeRow(t, s, line, end, k));
-    }
+    RangeTableSettings slope = s;
+    slope.Slope = RangeTableSlope{target.SlopeTargetHeight, target.SlopeTargetDistance,
+                                  SlopeLineAngle(target), stepFactor};
+    std::vector<RangeTableRow> rows = SelectRangeTableRows(t, slope);
+    // The pane prints the distance as shown: along the line in the slant form.
+    for (RangeTableRow& row : rows) row.X = row.ShownX;
     return rows;
 }

@@ -5,6 +5,7 @@
 // Qt-free: it reads the engine's arrays and returns text lines.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,13 +20,26 @@ constexpr double TableDegreesPerRadian = 57.29577;
 // so that its clicks print as "0.0" and never as "-0.0".
 constexpr double ZeroClickAngle = -0.000001;
 
+// The target of an up/downhill table. Heights and height angles are taken
+// from the line to the target, windage angles over the distance along it, and
+// the table has no zero-range row.
+struct RangeTableSlope {
+    double TargetHeight = 0;    // m above the muzzle
+    double TargetDistance = 0;  // m, horizontal
+    double LineAngle = 0;       // degrees, the line to the target above the horizontal
+    // Shown distance = horizontal distance / StepFactor: cos(LineAngle) when
+    // the distances run along the line to the target, 1 when horizontal.
+    double StepFactor = 1;
+};
+
 // What a table needs besides the arrays, in the engine's units.
 struct RangeTableSettings {
-    double RangeStep = 25;          // m between table rows
-    double ZeroRange = 100;         // m
-    double BulletMass = 0;          // kg
-    double MuzzleVelocity = 0;      // m/s
-    double ClickValue = 1 / 240.0;  // degrees per sight click
+    double RangeStep = 25;                 // m (horizontal) between table rows
+    double ZeroRange = 100;                // m
+    double BulletMass = 0;                 // kg
+    double MuzzleVelocity = 0;             // m/s
+    double ClickValue = 1 / 240.0;         // degrees per sight click
+    std::optional<RangeTableSlope> Slope;  // set for an up/downhill table
 };
 
 // One row of the table, in the printed units.
@@ -39,6 +53,13 @@ struct RangeTableRow {
     double Windage = 0;        // cm, positive to the right
     double WindageClicks = 0;  // clicks that bring the point back to the centre
     bool Muzzle = false;       // the muzzle row has its own, wider format
+    // What the saved tables add: the point the row is taken at and its values.
+    int Point = 0;
+    double ShownX = 0;          // m, X as printed (along the line to the target when slanted)
+    double HeightAngle = 0;     // degrees, the sight angle of the height (a)
+    double WindageAngle = 0;    // degrees, the sight angle of the windage (f)
+    double Inclination = 0;     // degrees, path angle at the point
+    double SpecificEnergy = 0;  // J/cm² at the point
 };
 
 // The sight angle (degrees) that a height or windage of `cm` at `distance` m

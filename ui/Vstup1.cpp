@@ -44,6 +44,7 @@ Tvstup::Tvstup() : TForm(VstupForm()) {
     BindCoefficientHandlers();
     BindReticleHandlers();
     BindTwistHandlers();
+    BindSaveHandlers();
     BindToolHandlers();
     BindListHandlers();
     FinishCreate();

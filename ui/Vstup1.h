@@ -15,6 +15,7 @@
 #include "platform/forms.h"
 
 struct Reticle;
+struct ResultsHeaderData;
 
 class Tvstup : public TForm {
   public:
@@ -219,8 +220,15 @@ class Tvstup : public TForm {
     // "Maximum Barrel Twist": the longest twist that still stabilises the
     // bullet by the chosen rule, appended to Memo1 in inches and centimetres.
     void Button13Click(TObject* Sender);
+    // (l) Saving the results: ui/Vstup1Save.cpp.
+    // "Save": asks for the columns and the file kind, then for the file, and
+    // writes the last table run into it whole or not at all.
+    void Button5Click(TObject* Sender);
+    // The header of every file written from the last computation: its
+    // records, with the names and list items as the window shows them now.
+    ResultsHeaderData SavedHeader() const;
 
-    // (j) Tool windows, the list, graph export and printing: ui/Vstup1Tools.cpp
+    // (m) Tool windows, the list, graph export and printing: ui/Vstup1Tools.cpp
     // and ui/Vstup1List.cpp.
     // "List of Ammo" shows the list window and enables "Add to List"; the menu
     // items and "Drag Function Graph " show their tool windows. None blocks.
@@ -257,6 +265,7 @@ class Tvstup : public TForm {
     void BindCoefficientHandlers();
     void BindReticleHandlers();
     void BindTwistHandlers();
+    void BindSaveHandlers();
     void BindToolHandlers();
     void BindListHandlers();
 
@@ -313,7 +322,7 @@ class Tvstup : public TForm {
     void FindCrossWindHolds(const Reticle& reticle, double markAngle, double distance,
                             bool listing);
     void ShowReticleResults(bool rangeLimit, bool heightLimit);
-    // (j) The list: the muzzle velocity the list row shows.
+    // (m) The list: the muzzle velocity the list row shows.
     double ListedMuzzleVelocity();
 };
 

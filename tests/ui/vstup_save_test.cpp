@@ -1,0 +1,148 @@
+// "Save" on the calculator window after a computation: the options window,
+// the file dialog, the table step of the saved table, the file written and
+// what a failed action or a failed write leaves behind.
+#include <gtest/gtest.h>
+
+#include <QLocale>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "engine/state.h"
+#include "files/Nastaveniuloz1.h"
+#include "platform/base.h"
+#include "platform/safefile.h"
+#include "platform/testing/scripted_services.h"
+#include "ui/Vstup1.h"
+
+namespace {
+
+class Save : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QLocale::setDefault(QLocale::c());
+        ResetEngineState();
+        folder_ = std::filesystem::current_path();
+        char dir[] = "/tmp/vantorra-save-XXXXXX";
+        ASSERT_NE(mkdtemp(dir), nullptr);
+        dir_ = dir;
+        window_ = std::make_unique<Tvstup>();
+        options_ = std::make_unique<Tnastaveniuloz>();
+        nastaveniuloz = options_.get();
+        // "Continue" unless a test closes the window instead.
+        services_.onShowModal = [this](TForm&) {
+            if (pressContinue_) options_->Button1->Click();
+        };
+        W().CheckBox4->SetChecked(true);
+        W().Edit15->SetText("300");
+        W().CheckBox5->SetChecked(false);
+        ASSERT_NO_THROW(W().Button3Click(W().Button3));
+    }
+    void TearDown() override {
+        nastaveniuloz = nullptr;
+        options_.reset();
+        window_.reset();
+        std::filesystem::current_path(folder_);
+        std::filesystem::remove_all(dir_);
+    }
+    Tvstup& W() { return *window_; }
+
+    // Presses "Save" with the file kind and answers the file dialog; returns the file.
+    std::string SaveAs(int kind, const std::string& name) {
+        options_->RadioGroup1->SetItemIndex(kind);
+        services_.AnswerFileDialog(dir_ + "/" + name);
+        W().Button5->Click();
+        std::ifstream in(dir_ + "/" + name, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    static bool Has(const std::string& text, const std::string& part) {
+        return text.find(part) != std::string::npos;
+    }
+
+    ScriptedServices services_;
+    std::unique_ptr<Tvstup> window_;
+    std::unique_ptr<Tnastaveniuloz> options_;
+    std::filesystem::path folder_;
+    std::string dir_;
+    bool pressContinue_ = true;
+};
+
+}  // namespace
+
+TEST_F(Save, TextAndCsvFilesOfTheDefaultComputation) {
+    const std::string file = SaveAs(0, "shot.txt");
+    EXPECT_EQ(services_.fileRequests.at(0).fileName, "Vantorra.txt");
+    EXPECT_EQ(file.rfind("\n            *** Vantorra *** \n", 0), 0u);
+    EXPECT_TRUE(Has(file, "\n Ammo: 308 Sierra MatchKing 168gr.\n\n Drag Function: G1 \n BC"));
+    EXPECT_TRUE(Has(file, "\n 1 Click:                       1/4 MOA\n Air"));
+    EXPECT_TRUE(Has(file, "\n\n\n  X [m]    Y [Clicks]     T [ms]   Wind [Clicks]\n -"));
+    EXPECT_TRUE(Has(file, "\n    0         0.0         0          0.0\n   25 "));
+    // Rows every 25 m to the 300 m limit, the last without a line end.
+    EXPECT_EQ(file.substr(file.rfind('\n') + 1, 6), "  300 ");
+    EXPECT_TRUE(services_.messages.empty());
+    EXPECT_EQ(std::filesystem::current_path(), dir_);
+
+    const std::string csv = SaveAs(2, "shot.csv");
+    EXPECT_EQ(services_.fileRequests.back().fileName, "Vantorra.csv");
+    EXPECT_TRUE(Has(csv, "\n X [m] , Y [Clicks] , T [ms] , Wind [Clicks]  ,\n    0 ,     0.0 ,"));
+}
+
+TEST_F(Save, ClosedOptionsWindowWritesNothing) {
+    pressContinue_ = false;
+    const int lines = W().Memo1->Lines().Count();
+    EXPECT_EQ(SaveAs(0, "shot.txt"), "");
+    EXPECT_TRUE(services_.fileRequests.empty());
+    EXPECT_EQ(W().Memo1->Lines().Count(), lines);
+}
+
+TEST_F(Save, FailedWriteIsReported) {
+    std::ofstream(dir_ + "/plain") << "x";
+    SaveAs(0, "plain/shot.txt");
+    EXPECT_EQ(services_.messages, std::vector<std::string>{FileWriteFailedMessage});
+}
+
+TEST_F(Save, RefusedAfterAFailedAction) {
+    W().CheckBox4->SetChecked(false);
+    W().CheckBox5->SetChecked(false);
+    EXPECT_THROW(W().Button3Click(W().Button3), EAbort);
+    W().Button5Click(W().Button5);
+    EXPECT_TRUE(services_.modalForms.empty());
+}
+
+TEST_F(Save, HeaderFollowsTheComputationsCoefficientMode) {
+    W().RadioGroup5->SetItemIndex(2);  // "Variable Ball. Coeff." after the computation
+    const std::string file = SaveAs(0, "shot.txt");
+    EXPECT_TRUE(Has(file, "\n BC [lb/in2]:                   0.4620  "));
+    EXPECT_FALSE(Has(file, "For Velocity"));
+}
+
+TEST_F(Save, StepRaisedOnPointsNineAndTen) {
+    W().ComboBox1->SetItemIndex(1);  // 5 m
+    W().ComboBox1Change(W().ComboBox1);
+    TrajectoryArrays& t = Engine().Traj;
+    t.TrajRange[10] = t.TrajRange[9] + 7;
+    const std::string file = SaveAs(0, "shot.txt");
+    EXPECT_EQ(W().Memo1->Lines()[W().Memo1->Lines().Count() - 1],
+              " Computation Step in saved file was increased.");
+    EXPECT_EQ(W().ComboBox1->ItemIndex(), 2);
+    EXPECT_EQ(Engine().Settings.RangeStep, 10);
+    EXPECT_TRUE(Has(file, "\n    0 ") && Has(file, "\n   10 ") && !Has(file, "\n    5 "));
+}
+
+TEST_F(Save, SlantFormKeepsTheListStep) {
+    W().ComboBox1->SetItemIndex(3);  // 25 m
+    W().ComboBox1Change(W().ComboBox1);
+    Engine().Slope = {110 * std::sin(20 / 57.2957795), 110 * std::cos(20 / 57.2957795)};
+    ASSERT_TRUE(W().RadioButton2->Checked());
+    const std::string file = SaveAs(0, "shot.txt");
+    EXPECT_TRUE(Has(file, "\n Shooting Up/Downhill  \n \n S.D.[m]    Y [Clicks]"));
+    // Rows along the line to the target, 25 × cos 20° m apart horizontally.
+    EXPECT_TRUE(Has(file, "\n   25 ") && Has(file, "\n   50 ") && Has(file, "\n  100 "));
+    EXPECT_EQ(Engine().Settings.RangeStep, 25);
+}

@@ -1,0 +1,151 @@
+// Calculator window. "Save": the save options, the file dialog, the table
+// step of the saved table and the writer of the chosen file kind.
+#include <cmath>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "engine/state.h"
+#include "files/Nastaveniuloz1.h"
+#include "files/ResultsFiles.h"
+#include "platform/base.h"
+#include "platform/safefile.h"
+#include "ui/RangeTable.h"
+#include "ui/Vstup1.h"
+
+namespace {
+
+// "Save to File" items.
+constexpr int SemicolonCsvKind = 1;
+constexpr int CommaCsvKind = 2;
+constexpr int AllDataKind = 3;
+
+constexpr int CrossWindVariableItem = 1;
+
+// Degrees per radian of the line to the target, and back.
+constexpr double LineDegreesPerRadian = 57.2957795;
+constexpr double LineRadiansPerDegree = 0.0174532925239284;
+
+// The target of the last up/downhill table; none after a level computation,
+// whose set-up resets the target height.
+std::optional<RangeTableSlope> SavedTableSlope(bool slantDistances) {
+    const SlopeShot& shot = Engine().Slope;
+    if (shot.SlopeTargetHeight == 0) return std::nullopt;
+    RangeTableSlope slope;
+    slope.TargetHeight = shot.SlopeTargetHeight;
+    slope.TargetDistance = shot.SlopeTargetDistance;
+    slope.LineAngle =
+        std::atan(shot.SlopeTargetHeight / shot.SlopeTargetDistance) * LineDegreesPerRadian;
+    // Along the line to the target the rows lie at whole multiples of the
+    // chosen step, so horizontally they lie cos(angle) times closer.
+    if (slantDistances) slope.StepFactor = std::cos(slope.LineAngle * LineRadiansPerDegree);
+    return slope;
+}
+
+// Points 9 and 10 stand for the spacing of the run: one point must never
+// have to serve two rows of the saved table, whose step is the list's step
+// times the factor. Raises through the "Step" list, which ends at 1000 m.
+void RaiseSavedTableStep(Tvstup& w, double stepFactor) {
+    const TrajectoryArrays& t = Engine().Traj;
+    while (t.TrajRange[10] - t.TrajRange[9] >= Engine().Settings.RangeStep * stepFactor) {
+        const int next = NextStepItem(w.ComboBox1->ItemIndex(), w.ComboBox1->Items().Count());
+        if (next < 0) return;
+        w.ComboBox1->SetItemIndex(next);
+        w.ComboBox1Change(w.ComboBox1);
+        w.Memo1->Lines().Add(" Computation Step in saved file was increased.");
+    }
+}
+
+ResultsOptions OptionLines(const Tvstup& w) {
+    ResultsOptions lines;
+    lines.VariableCrossWind = w.RadioGroup4->ItemIndex() == CrossWindVariableItem;
+    lines.Coriolis = w.CheckBox10->Checked();
+    lines.Drift = w.CheckBox3->Checked();
+    return lines;
+}
+
+ResultsTable SavedTable(const Tvstup& w, const std::optional<RangeTableSlope>& slope) {
+    const EngineState& e = Engine();
+    ResultsTable table;
+    table.Header = w.SavedHeader();
+    table.Options = OptionLines(w);
+    const Tnastaveniuloz& o = *nastaveniuloz;
+    const TCheckBox* const boxes[ResultColumnCount] = {
+        o.CheckBox1, o.CheckBox2, o.CheckBox3, o.CheckBox4, o.CheckBox5,
+        o.CheckBox6, o.CheckBox7, o.CheckBox8, o.CheckBox9, o.CheckBox10};
+    for (int c = 0; c < ResultColumnCount; ++c) table.Columns[c] = boxes[c]->Checked();
+    RangeTableSettings& rows = table.Rows;
+    // The list's step stays as it is; only the saved table uses the scaled one.
+    rows.RangeStep = e.Settings.RangeStep * (slope ? slope->StepFactor : 1);
+    rows.ZeroRange = e.Input.ZeroRange;
+    rows.BulletMass = e.Input.BulletMass;
+    rows.MuzzleVelocity = e.Input.MuzzleVelocity;
+    rows.ClickValue = e.Settings.ClickValue;
+    rows.Slope = slope;
+    table.SlantDistances = w.RadioButton2->Checked();
+    return table;
+}
+
+// Writes the file of the chosen kind whole or not at all.
+bool WriteSavedFile(const Tvstup& w, const std::string& path, int kind,
+                    const std::optional<RangeTableSlope>& slope) {
+    const TrajectoryArrays& traj = Engine().Traj;
+    if (kind == AllDataKind) {
+        const ResultsHeaderData header = w.SavedHeader();
+        const ResultsOptions lines = OptionLines(w);
+        return WriteFileAtomically(path, [&](std::ostream& out) {
+            WriteAllDataText(out, header, lines, traj);
+            return true;
+        });
+    }
+    const ResultsTable table = SavedTable(w, slope);
+    return WriteFileAtomically(path, [&](std::ostream& out) {
+        if (kind == SemicolonCsvKind)
+            WriteResultsCsv(out, table, traj, CsvDialect::Semicolon);
+        else if (kind == CommaCsvKind)
+            WriteResultsCsv(out, table, traj, CsvDialect::Comma);
+        else
+            WriteResultsText(out, table, traj);
+        return true;
+    });
+}
+
+}  // namespace
+
+void Tvstup::BindSaveHandlers() {
+    Bind("Button5Click", [this](TObject* s) { Button5Click(s); });
+}
+
+void Tvstup::Button5Click(TObject*) {
+    // Only the table run of a completed computation can be saved; a failed
+    // or a searching action disables the button, also for code that presses it.
+    if (!Button5->Enabled() || !nastaveniuloz) return;
+    CheckBox12->SetChecked(false);
+    nastaveniuloz->ContinueMark = CheckBox12;
+    nastaveniuloz->ShowModal();
+    if (!CheckBox12->Checked()) return;
+
+    const int kind = nastaveniuloz->RadioGroup1->ItemIndex();
+    const bool csv = kind == SemicolonCsvKind || kind == CommaCsvKind;
+    TSaveDialog* dialog = csv ? SaveDialog3 : SaveDialog1;
+    if (!dialog->Execute()) return;
+
+    const std::optional<RangeTableSlope> slope = SavedTableSlope(RadioButton2->Checked());
+    RaiseSavedTableStep(*this, slope ? slope->StepFactor : 1);
+    if (!WriteSavedFile(*this, dialog->FileName, kind, slope)) ShowMessage(FileWriteFailedMessage);
+}
+
+ResultsHeaderData Tvstup::SavedHeader() const {
+    const EngineState& e = Engine();
+    ResultsHeaderData h;
+    h.AmmoName = Edit33->Text();
+    // Typed-over text selects no item; the function in use is still the one to name.
+    h.DragItem = ComboBox6->ItemIndex() >= 0 ? ComboBox6->ItemIndex() : dragItemInUse_;
+    h.DragFileName = e.DragFileName;
+    h.ClickItem = ComboBox2->ItemIndex();
+    h.Input = e.Input;
+    h.SteppedBc = e.SteppedBc;
+    h.ClickValue = e.Settings.ClickValue;
+    h.IntegrationStep = e.Settings.IntegrationStep;
+    return h;
+}

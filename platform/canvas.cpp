@@ -79,6 +79,17 @@ class CallPainter {
         } else if (Paintable(canvas.device_)) {
             own_.begin(canvas.device_);
         }
+        ApplyClip(canvas.ClipRect);
+    }
+    // The canvas's clip rectangle as it stands at this call; a shared painter
+    // carries the previous call's over otherwise.
+    void ApplyClip(const std::optional<TRect>& clip) {
+        if (!active()) return;
+        if (clip)
+            (**this).setClipRect(
+                QRect(clip->Left, clip->Top, clip->Right - clip->Left, clip->Bottom - clip->Top));
+        else
+            (**this).setClipping(false);
     }
     bool active() const { return shared_ ? shared_->isActive() : own_.isActive(); }
     QPainter& operator*() { return shared_ ? *shared_ : own_; }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 // Colours in the Windows layout 0x00BBGGRR.
@@ -100,6 +101,9 @@ class TCanvas {
     TPen Pen;
     TBrush Brush;
     TFont Font;
+    // While set, drawing calls paint only inside this rectangle (right and
+    // bottom exclusive).
+    std::optional<TRect> ClipRect;
 
     void MoveTo(int x, int y);
     // Draws from the pen position to (x, y), the end pixel excluded.

@@ -135,6 +135,9 @@ void DrawCurve(TCanvas& c, const GraphState& g, int slot, int curve, GraphArea a
 }
 
 void DrawCurves(TCanvas& c, const GraphState& g, int slot, GraphArea a) {
+    // Curves stay inside the frame (its lines included): after a zoom they
+    // would run over the ticks, the labels, the title and the image's edge.
+    c.ClipRect = Rect(L, R, a.Width - R + 1, a.Height - L + 1);
     const std::vector<TColor>& pens = g.Style.CurvePens;
     for (int curve = 0; curve < GraphCurveCount; ++curve) {
         if (g.CurveVisible[slot][curve] != 1) continue;
@@ -145,6 +148,7 @@ void DrawCurves(TCanvas& c, const GraphState& g, int slot, GraphArea a) {
         }
         DrawCurve(c, g, slot, curve, a);
     }
+    c.ClipRect.reset();
 }
 
 }  // namespace

@@ -170,6 +170,22 @@ class MemoStrings : public TStrings {
         edit_->setTextCursor(cursor);
         edit_->ensureCursorVisible();
     }
+    // One insert and one layout for the whole block, as if each line had
+    // been added on its own.
+    void AddLines(const std::vector<std::string>& lines) override {
+        if (lines.empty()) return;
+        QString block = QStr(lines.front());
+        for (size_t i = 1; i < lines.size(); ++i) block += QChar('\n') + QStr(lines[i]);
+        QTextCursor cursor(edit_->document());
+        cursor.movePosition(QTextCursor::End);
+        cursor.beginEditBlock();
+        if (!edit_->document()->lastBlock().text().isEmpty()) cursor.insertBlock();
+        cursor.insertText(block);
+        cursor.insertBlock();
+        cursor.endEditBlock();
+        edit_->setTextCursor(cursor);
+        edit_->ensureCursorVisible();
+    }
     void Clear() override { edit_->clear(); }
 
   private:

@@ -26,7 +26,9 @@ void AddGraphArea(std::vector<ControlDescription>& c) {
                     .Anchors(akLeft | akTop | akRight | akBottom)
                     .OnDblClick("Graf0DblClick")
                     .OnMouse("Graf0MouseDown", "Graf0MouseMove", "Graf0MouseUp"));
-    c.push_back(Button("Button9", "", 685, 237, 80, 22, "Graph to .bmp").Anchors(akTop | akRight));
+    c.push_back(Button("Button9", "", 685, 237, 80, 22, "Graph to .bmp")
+                    .Anchors(akTop | akRight)
+                    .OnClick("Button9Click"));
     c.push_back(Make(Kind::Label, "Label49", "", 438, 238, 325, 20, ProcessingCaption)
                     .Align(taCenter)
                     .Colour(clYellow)
@@ -116,22 +118,33 @@ void AddResultPane(std::vector<ControlDescription>& c) {
     // print commands.
     c.push_back(
         Check("CheckBox12", "", 8, 480, 140, "Pro ukl\u00e1d\u00e1n\u00ed toto je").Hidden());
-    c.push_back(Button("Button17", "", 280, 470, 70, 25, "Tisk").Hidden().Disabled());
-    c.push_back(Button("Button18", "", 600, 237, 80, 22, "Print Graph").Hidden().Disabled());
+    c.push_back(Button("Button17", "", 280, 470, 70, 25, "Tisk")
+                    .Hidden()
+                    .Disabled()
+                    .OnClick("Button17Click"));
+    c.push_back(Button("Button18", "", 600, 237, 80, 22, "Print Graph")
+                    .Hidden()
+                    .Disabled()
+                    .OnClick("Button18Click"));
 }
 
 void AddMenu(std::vector<ControlDescription>& c) {
     c.push_back(Make(Kind::MainMenu, "MainMenu1", "", 0, 0, 0, 0));
-    const std::pair<const char*, const char*> items[] = {
-        {"Pevodyjednotek1", "Units Conversion"},
-        {"Pevodykoeficient1", "Drag Function Conversion "},
-        {"Nadmoskvka1", "ICAO Atmosphere"},
-        {"Teplotaprachu1", "Powder Temperature and Barrel Length"},
-        {"Energie1", "Energy"},
-        {"Oprogramu1", "About"},
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* onClick;
+    } items[] = {
+        {"Pevodyjednotek1", "Units Conversion", "Pevodyjednotek1Click"},
+        {"Pevodykoeficient1", "Drag Function Conversion ", "Pevodykoeficient1Click"},
+        {"Nadmoskvka1", "ICAO Atmosphere", "Nadmoskvka1Click"},
+        {"Teplotaprachu1", "Powder Temperature and Barrel Length", "Teplotaprachu1Click"},
+        {"Energie1", "Energy", "Energie1Click"},
+        {"Oprogramu1", "About", "Oprogramu1Click"},
     };
-    for (const auto& [name, caption] : items)
-        c.push_back(Make(Kind::MenuItem, name, "MainMenu1", 0, 0, 0, 0, caption));
+    for (const auto& item : items)
+        c.push_back(Make(Kind::MenuItem, item.name, "MainMenu1", 0, 0, 0, 0, item.caption)
+                        .OnClick(item.onClick));
 }
 
 Row FileDialog(Kind kind, std::string name, std::string filter, std::string ext = {},

@@ -87,8 +87,9 @@ void AddParametersTab(std::vector<ControlDescription>& c) {
 
     const char* const b = "GroupBox4";
     c.push_back(Group(b, "TabSheet1", 372, 0, 90, 194, ""));
-    c.push_back(Button("Button1", b, 6, 12, 78, 30, "List of Ammo"));
-    c.push_back(Button("Button7", b, 6, 48, 78, 30, "Add to List").Disabled());
+    c.push_back(Button("Button1", b, 6, 12, 78, 30, "List of Ammo").OnClick("Button1Click"));
+    c.push_back(
+        Button("Button7", b, 6, 48, 78, 30, "Add to List").Disabled().OnClick("Button7Click"));
     c.push_back(Button("Button5", b, 6, 84, 78, 30, "Save").Disabled().OnClick("Button5Click"));
     c.push_back(Button("Button15", b, 6, 120, 78, 30, "Load").OnClick("Button15Click"));
     c.push_back(Button("Button3", b, 6, 156, 78, 30, "Compute!")
@@ -244,7 +245,8 @@ void AddDragTab(std::vector<ControlDescription>& c) {
     c.push_back(Radios("RadioGroup5", "TabSheet4", 2, 72, 130, 72, "Computation Modes",
                        {"Form Factor ", "Ballistic Coefficient", "Variable Ball. Coeff."}, 1)
                     .OnClick("RadioGroup5Click"));
-    c.push_back(Button("Button16", "TabSheet4", 2, 150, 130, 24, "Drag Function Graph "));
+    c.push_back(Button("Button16", "TabSheet4", 2, 150, 130, 24, "Drag Function Graph ")
+                    .OnClick("Button16Click"));
 
     // The velocity bands: every field starts disabled; "Variable Ball. Coeff."
     // enables them.

@@ -59,22 +59,49 @@ QBrush ToQBrush(const TBrush& brush) {
     return QBrush(ToQColor(brush.Color));
 }
 
-// One painter per drawing call: the canvas holds no painter between calls, so
-// the image can be saved, resized or shown at any time.
-class CallPainter {
-  public:
-    explicit CallPainter(QPaintDevice* device) {
-        if (device && device->width() > 0 && device->height() > 0) painter_.begin(device);
-    }
-    bool active() const { return painter_.isActive(); }
-    QPainter& operator*() { return painter_; }
-    QPainter* operator->() { return &painter_; }
-
-  private:
-    QPainter painter_;
-};
+bool Paintable(QPaintDevice* device) {
+    return device && device->width() > 0 && device->height() > 0;
+}
 
 }  // namespace
+
+// The painter of one drawing call. Outside a batch it is the call's own, so
+// the canvas holds no painter between calls and the image can be saved,
+// resized or shown at any time; inside a batch it is the batch's.
+class CallPainter {
+  public:
+    explicit CallPainter(TCanvas& canvas) {
+        if (canvas.BeforeDraw) canvas.BeforeDraw();
+        if (canvas.batchDepth_ > 0 && Paintable(canvas.device_)) {
+            if (!canvas.batchPainter_) canvas.batchPainter_ = std::make_unique<QPainter>();
+            if (!canvas.batchPainter_->isActive()) canvas.batchPainter_->begin(canvas.device_);
+            shared_ = canvas.batchPainter_.get();
+        } else if (Paintable(canvas.device_)) {
+            own_.begin(canvas.device_);
+        }
+        ApplyClip(canvas.ClipRect);
+    }
+    // The canvas's clip rectangle as it stands at this call; a shared painter
+    // carries the previous call's over otherwise.
+    void ApplyClip(const std::optional<TRect>& clip) {
+        if (!active()) return;
+        if (clip)
+            (**this).setClipRect(
+                QRect(clip->Left, clip->Top, clip->Right - clip->Left, clip->Bottom - clip->Top));
+        else
+            (**this).setClipping(false);
+    }
+    bool active() const { return shared_ ? shared_->isActive() : own_.isActive(); }
+    QPainter& operator*() { return shared_ ? *shared_ : own_; }
+    QPainter* operator->() { return &**this; }
+    void end() {
+        if (!shared_) own_.end();
+    }
+
+  private:
+    QPainter* shared_ = nullptr;
+    QPainter own_;
+};
 
 QFont ToQFont(const TFont& font) {
     QFont result(QString::fromStdString(font.Name));
@@ -87,7 +114,43 @@ TCanvas::TCanvas() = default;
 TCanvas::~TCanvas() = default;
 
 void TCanvas::SetDevice(QPaintDevice* device) {
+    if (batchPainter_ && batchPainter_->isActive()) batchPainter_->end();
     device_ = device;
+}
+
+void TCanvas::Changed() {
+    if (batchDepth_ > 0)
+        batchChanged_ = true;
+    else if (OnChange)
+        OnChange();
+}
+
+void TCanvas::BeginBatch() {
+    ++batchDepth_;
+}
+
+void TCanvas::EndBatch() {
+    if (batchDepth_ == 0 || --batchDepth_ > 0) return;
+    if (batchPainter_ && batchPainter_->isActive()) batchPainter_->end();
+    if (batchChanged_) {
+        batchChanged_ = false;
+        if (OnChange) OnChange();
+    }
+}
+
+void TCanvas::Polyline(const TPoint* points, int count) {
+    if (count <= 0) return;
+    penPos_ = points[count - 1];
+    if (count < 2) return;
+    CallPainter p(*this);
+    if (!p.active()) return;
+    QVector<QPoint> line;
+    line.reserve(count);
+    for (int i = 0; i < count; ++i) line.append(QPoint(points[i].x, points[i].y));
+    p->setPen(ToQPen(Pen));
+    p->drawPolyline(line.constData(), count);
+    p.end();
+    Changed();
 }
 
 void TCanvas::MoveTo(int x, int y) {
@@ -97,19 +160,19 @@ void TCanvas::MoveTo(int x, int y) {
 void TCanvas::LineTo(int x, int y) {
     const TPoint from = penPos_;
     penPos_ = {x, y};
-    CallPainter p(device_);
+    CallPainter p(*this);
     if (!p.active()) return;
     p->setPen(ToQPen(Pen));
     p->drawLine(from.x, from.y, x, y);
-    p->end();
-    if (OnChange) OnChange();
+    p.end();
+    Changed();
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
     if (x2 - x1 < 1 || y2 - y1 < 1) return;
-    CallPainter p(device_);
+    CallPainter p(*this);
     if (!p.active()) return;
     if (Brush.Style != bsClear) p->fillRect(QRect(x1, y1, x2 - x1, y2 - y1), ToQColor(Brush.Color));
     if (Pen.Style != psClear) {
@@ -119,24 +182,24 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
         // frame covers x1 .. x2 - 1 like the original.
         p->drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
     }
-    p->end();
-    if (OnChange) OnChange();
+    p.end();
+    Changed();
 }
 
 void TCanvas::FillRect(const TRect& r) {
     if (Brush.Style == bsClear || r.Right <= r.Left || r.Bottom <= r.Top) return;
-    CallPainter p(device_);
+    CallPainter p(*this);
     if (!p.active()) return;
     p->fillRect(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top), ToQColor(Brush.Color));
-    p->end();
-    if (OnChange) OnChange();
+    p.end();
+    Changed();
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
     if (x2 - x1 < 1 || y2 - y1 < 1) return;
-    CallPainter p(device_);
+    CallPainter p(*this);
     if (!p.active()) return;
     const QRect box(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
     const QPen pen = ToQPen(Pen);
@@ -153,12 +216,12 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
         p->setBrush(ToQBrush(Brush));
         p->drawEllipse(box);
     }
-    p->end();
-    if (OnChange) OnChange();
+    p.end();
+    Changed();
 }
 
 void TCanvas::TextOut(int x, int y, const std::string& text) {
-    CallPainter p(device_);
+    CallPainter p(*this);
     if (!p.active()) return;
     const QString s = QString::fromStdString(text);
     const QFont font = ToQFont(Font);
@@ -169,9 +232,9 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
     p->setFont(font);
     p->setPen(ToQColor(Font.Color));
     p->drawText(x, y + metrics.ascent(), s);
-    p->end();
+    p.end();
     penPos_ = {x + metrics.horizontalAdvance(s), y};
-    if (OnChange) OnChange();
+    Changed();
 }
 
 int TCanvas::TextHeight(const std::string& text) {
@@ -187,12 +250,12 @@ int TCanvas::TextWidth(const std::string& text) {
 
 void TCanvas::StretchDraw(const TRect& r, const QImage& image) {
     if (r.Right <= r.Left || r.Bottom <= r.Top || image.isNull()) return;
-    CallPainter p(device_);
+    CallPainter p(*this);
     if (!p.active()) return;
     p->setRenderHint(QPainter::SmoothPixmapTransform);
     p->drawImage(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top), image);
-    p->end();
-    if (OnChange) OnChange();
+    p.end();
+    Changed();
 }
 
 void TCanvas::StretchDraw(const TRect& r, TPicture& picture) {

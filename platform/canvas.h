@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 // Colours in the Windows layout 0x00BBGGRR.
@@ -84,6 +85,7 @@ struct TFont {
 int FontPixelHeight(const TFont& font);
 
 class QPaintDevice;
+class QPainter;
 class QImage;
 class TPicture;
 
@@ -99,6 +101,9 @@ class TCanvas {
     TPen Pen;
     TBrush Brush;
     TFont Font;
+    // While set, drawing calls paint only inside this rectangle (right and
+    // bottom exclusive).
+    std::optional<TRect> ClipRect;
 
     void MoveTo(int x, int y);
     // Draws from the pen position to (x, y), the end pixel excluded.
@@ -119,8 +124,20 @@ class TCanvas {
     TPoint PenPos() const { return penPos_; }
 
     // Runs after every drawing call; the image control uses it to schedule a
-    // repaint of what was drawn.
+    // repaint of what was drawn. Within a batch it runs once, at its end.
     std::function<void()> OnChange;
+    // Runs before every drawing call: a picture does the drawing it still owes.
+    std::function<void()> BeforeDraw;
+
+    // Between BeginBatch and EndBatch the drawing calls share one painter, so
+    // a whole picture costs one painter set-up and one change notice. Batches
+    // nest; the device must not change inside one.
+    void BeginBatch();
+    void EndBatch();
+
+    // Draws the points joined by lines with the pen, as MoveTo to the first
+    // point and LineTo to each further one would, in one stroke.
+    void Polyline(const TPoint* points, int count);
 
     // Binds the canvas to a paint device (an image's picture or a window's
     // buffer); nullptr makes every drawing call a no-op.
@@ -128,6 +145,23 @@ class TCanvas {
     QPaintDevice* Device() const { return device_; }
 
   private:
+    friend class CallPainter;
+    void Changed();
     QPaintDevice* device_ = nullptr;
     TPoint penPos_;
+    int batchDepth_ = 0;
+    bool batchChanged_ = false;
+    std::unique_ptr<QPainter> batchPainter_;
+};
+
+// Draws a whole picture as one batch of a canvas.
+class TCanvasBatch {
+  public:
+    explicit TCanvasBatch(TCanvas& canvas) : canvas_(canvas) { canvas_.BeginBatch(); }
+    ~TCanvasBatch() { canvas_.EndBatch(); }
+    TCanvasBatch(const TCanvasBatch&) = delete;
+    TCanvasBatch& operator=(const TCanvasBatch&) = delete;
+
+  private:
+    TCanvas& canvas_;
 };

@@ -77,6 +77,10 @@ class TStrings {
     virtual std::string Strings(int index) const = 0;
     virtual void SetStrings(int index, const std::string& text) = 0;
     virtual void Add(const std::string& text) = 0;
+    // Adds the lines as Add would one by one; a list may take them in one go.
+    virtual void AddLines(const std::vector<std::string>& lines) {
+        for (const std::string& line : lines) Add(line);
+    }
     virtual void Clear() = 0;
     std::string operator[](int index) const { return Strings(index); }
     int IndexOf(const std::string& text) const;
@@ -277,8 +281,16 @@ class TPicture {
     void SetPixels(int width, int height, const unsigned char* rgb, int stride);
     TColor Pixel(int x, int y) const;
 
-    QImage& Image() { return *image_; }
-    const QImage& Image() const { return *image_; }
+    // The bitmap, with any pending drawing done.
+    QImage& Image();
+    const QImage& Image() const;
+
+    // A drawing the picture owes: it runs once, when the bitmap is next
+    // looked at, saved or drawn on. A graph that changes several times in one
+    // action is then drawn once, as it stands at the end. A new request
+    // replaces one that has not run yet.
+    void SetPendingDraw(std::function<void()> draw);
+    void FlushPendingDraw() const;
 
     // Runs after every change of the bitmap.
     std::function<void()> OnChange;
@@ -287,6 +299,7 @@ class TPicture {
     void Changed();
     std::unique_ptr<QImage> image_;
     TCanvas canvas_;
+    mutable std::function<void()> pendingDraw_;
 };
 
 class TImage : public TControl {

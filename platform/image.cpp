@@ -35,21 +35,51 @@ class ImageWidget : public QWidget {
 
 TPicture::TPicture() : image_(std::make_unique<QImage>()) {
     canvas_.OnChange = [this] { Changed(); };
+    // Drawing on top of the picture comes after what it still owes.
+    canvas_.BeforeDraw = [this] { FlushPendingDraw(); };
+}
+
+QImage& TPicture::Image() {
+    FlushPendingDraw();
+    return *image_;
+}
+
+const QImage& TPicture::Image() const {
+    FlushPendingDraw();
+    return *image_;
+}
+
+void TPicture::SetPendingDraw(std::function<void()> draw) {
+    pendingDraw_ = std::move(draw);
+    // The control repaints later and collects the drawing then.
+    Changed();
+}
+
+void TPicture::FlushPendingDraw() const {
+    if (!pendingDraw_) return;
+    // Taken out first: the drawing's own canvas calls come back here.
+    const std::function<void()> draw = std::move(pendingDraw_);
+    pendingDraw_ = nullptr;
+    draw();
 }
 
 TPicture::~TPicture() = default;
 
+// The size is part of what a pending drawing settles: an empty picture
+// takes its control's size when the drawing runs.
 int TPicture::Width() const {
+    FlushPendingDraw();
     return image_->width();
 }
 int TPicture::Height() const {
+    FlushPendingDraw();
     return image_->height();
 }
 
 void TPicture::SetSize(int width, int height) {
     width = std::max(width, 0);
     height = std::max(height, 0);
-    if (width == Width() && height == Height()) return;
+    if (width == image_->width() && height == image_->height()) return;
     QImage resized;
     if (width > 0 && height > 0) {
         resized = QImage(width, height, QImage::Format_RGB32);
@@ -70,6 +100,7 @@ void TPicture::SaveToFile(const std::string& path) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "bmp");
+    FlushPendingDraw();
     const QImage picture =
         image_->isNull() ? QImage() : image_->convertToFormat(QImage::Format_RGB888);
     std::string reason;
@@ -83,6 +114,8 @@ void TPicture::SaveToFile(const std::string& path) {
 }
 
 void TPicture::SetPixels(int width, int height, const unsigned char* rgb, int stride) {
+    // New pixels replace whatever drawing was still owed.
+    pendingDraw_ = nullptr;
     if (width <= 0 || height <= 0 || !rgb) {
         SetSize(0, 0);
         return;
@@ -99,6 +132,7 @@ void TPicture::SetPixels(int width, int height, const unsigned char* rgb, int st
 }
 
 TColor TPicture::Pixel(int x, int y) const {
+    FlushPendingDraw();
     if (!image_->valid(x, y)) return clBlack;
     return ToTColor(QColor(image_->pixel(x, y)));
 }

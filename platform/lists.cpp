@@ -9,9 +9,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBlock>
@@ -64,6 +68,20 @@ class RadioGroupWidget : public QGroupBox {
 
   private:
     TRadioGroup* owner_;
+};
+
+// Tabs as narrow as the original's button-style tabs: the caption and a few
+// pixels either side. The platform style pads each tab by twice as much, so
+// the calculator window's input tabs ran under the ammunition-name field and
+// its graph tabs needed scroll arrows.
+class CompactTabStyle : public QProxyStyle {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        constexpr int CaptionMargins = 12;  // px, both sides together
+        if (metric == PM_TabBarTabHSpace) return CaptionMargins;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
 };
 
 // Tells an editable box's own completion of typed text on Enter or focus loss
@@ -152,6 +170,22 @@ class MemoStrings : public TStrings {
         edit_->setTextCursor(cursor);
         edit_->ensureCursorVisible();
     }
+    // One insert and one layout for the whole block, as if each line had
+    // been added on its own.
+    void AddLines(const std::vector<std::string>& lines) override {
+        if (lines.empty()) return;
+        QString block = QStr(lines.front());
+        for (size_t i = 1; i < lines.size(); ++i) block += QChar('\n') + QStr(lines[i]);
+        QTextCursor cursor(edit_->document());
+        cursor.movePosition(QTextCursor::End);
+        cursor.beginEditBlock();
+        if (!edit_->document()->lastBlock().text().isEmpty()) cursor.insertBlock();
+        cursor.insertText(block);
+        cursor.insertBlock();
+        cursor.endEditBlock();
+        edit_->setTextCursor(cursor);
+        edit_->ensureCursorVisible();
+    }
     void Clear() override { edit_->clear(); }
 
   private:
@@ -184,7 +218,8 @@ void TRadioGroup::SetText(const std::string& text) {
 }
 
 // Lays the buttons out as the original does: columns of equal width, rows
-// sharing the height below the caption.
+// sharing the height inside the frame. The style draws the frame below the
+// caption, so the rows start where its contents do.
 void TRadioGroup::RebuildButtons() {
     auto* box = static_cast<RadioGroupWidget*>(Widget());
     QList<QAbstractButton*> buttons = box->group->buttons();
@@ -202,11 +237,16 @@ void TRadioGroup::RebuildButtons() {
     }
     itemIndex_ = std::min(itemIndex_, count - 1);
     const int perColumn = (count + columns_ - 1) / std::max(columns_, 1);
-    const int textHeight = QFontMetrics(box->font()).height();
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect inside = box->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                      QStyle::SC_GroupBoxContents, box);
     const int columnWidth = (box->width() - 10) / columns_;
-    const int space = box->height() - textHeight - 5;
+    const int space = inside.height() - 2;
     const int rowHeight = perColumn > 0 ? space / perColumn : 0;
-    const int topMargin = textHeight + 1 + (perColumn > 0 ? space % perColumn : 0) / 2;
+    const int topMargin = inside.top() + 1 + (perColumn > 0 ? space % perColumn : 0) / 2;
     const QSignalBlocker blocker(box->group);
     box->group->setExclusive(false);
     for (int i = 0; i < count; ++i) {
@@ -329,6 +369,9 @@ void TMemo::SetReadOnly(bool readOnly) {
 TPageControl::TPageControl(const ControlSetup& setup)
     : TControl(setup.With(new QTabWidget(setup.parentWidget))) {
     auto* tabs = static_cast<QTabWidget*>(Widget());
+    auto* tabStyle = new CompactTabStyle;
+    tabStyle->setParent(tabs);
+    tabs->tabBar()->setStyle(tabStyle);
     QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [this] { UserEvent(OnChange); });
 }
 

@@ -45,6 +45,8 @@ Tvstup::Tvstup() : TForm(VstupForm()) {
     BindReticleHandlers();
     BindTwistHandlers();
     BindSaveHandlers();
+    BindToolHandlers();
+    BindListHandlers();
     BindLoadHandlers();
     FinishCreate();
 }

@@ -232,7 +232,28 @@ class Tvstup : public TForm {
     // records, with the names and list items as the window shows them now.
     ResultsHeaderData SavedHeader() const;
 
-    // (m) Results files read back and the init file: ui/Vstup1Load.cpp.
+    // (m) Tool windows, the list, graph export and printing: ui/Vstup1Tools.cpp
+    // and ui/Vstup1List.cpp.
+    // "List of Ammo" shows the list window and enables "Add to List"; the menu
+    // items and "Drag Function Graph " show their tool windows. None blocks.
+    void Button1Click(TObject* Sender);
+    void Pevodyjednotek1Click(TObject* Sender);
+    void Pevodykoeficient1Click(TObject* Sender);
+    void Nadmoskvka1Click(TObject* Sender);
+    void Teplotaprachu1Click(TObject* Sender);
+    void Energie1Click(TObject* Sender);
+    void Oprogramu1Click(TObject* Sender);
+    void Button16Click(TObject* Sender);
+    // "Add to List": the current bullet as a row of the list window, with one
+    // row per further velocity band in the variable coefficient mode.
+    void Button7Click(TObject* Sender);
+    // "Graph to .bmp": the graph's picture to a bitmap file the user chooses.
+    void Button9Click(TObject* Sender);
+    // The two hidden print commands: the result pane, and the graph on a
+    // landscape page.
+    void Button17Click(TObject* Sender);
+    void Button18Click(TObject* Sender);
+    // (n) Results files read back and the init file: ui/Vstup1Load.cpp.
     // "Load": asks for a results file and reads its header into the fields.
     void Button15Click(TObject* Sender);
     // Reads the results header at the start of the stream and, only when all
@@ -259,6 +280,8 @@ class Tvstup : public TForm {
     void BindReticleHandlers();
     void BindTwistHandlers();
     void BindSaveHandlers();
+    void BindToolHandlers();
+    void BindListHandlers();
     void BindLoadHandlers();
 
     // (a) The last step of start-up: brings back the inputs of the last run.
@@ -320,8 +343,10 @@ class Tvstup : public TForm {
     void FindCrossWindHolds(const Reticle& reticle, double markAngle, double distance,
                             bool listing);
     void ShowReticleResults(bool rangeLimit, bool heightLimit);
+    // (m) The list: the muzzle velocity the list row shows.
+    double ListedMuzzleVelocity();
 
-    // (m) Results files read back and the init file.
+    // (n) Results files read back and the init file.
     void ApplyResultsHeader(const ResultsHeaderRecord& header, const DragFileData& dragFile);
     void ApplyHeaderDragFunction(const ResultsHeaderRecord& header, const DragFileData& dragFile);
     void ApplyHeaderDragStrength(const ResultsHeaderRecord& header);

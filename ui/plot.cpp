@@ -79,6 +79,29 @@ void DrawTicks(TCanvas& c, const GraphState& g, int slot, GraphArea a) {
     }
 }
 
+// The connected pieces of a curve, each stroked as one polyline: a segment
+// that starts where the previous one ended extends the piece.
+class CurvePieces {
+  public:
+    explicit CurvePieces(TCanvas& c) : c_(c) {}
+    ~CurvePieces() { Flush(); }
+    void Segment(int x0, int y0, int x1, int y1) {
+        if (points_.empty() || points_.back().x != x0 || points_.back().y != y0) {
+            Flush();
+            points_.push_back({x0, y0});
+        }
+        points_.push_back({x1, y1});
+    }
+    void Flush() {
+        if (points_.size() >= 2) c_.Polyline(points_.data(), static_cast<int>(points_.size()));
+        points_.clear();
+    }
+
+  private:
+    TCanvas& c_;
+    std::vector<TPoint> points_;
+};
+
 // Draws one curve. Points that are not finite are skipped and break the
 // line; segments are clipped in floating point before they become ints, so
 // a point far off screen neither overflows nor bends the visible part.
@@ -87,6 +110,7 @@ void DrawCurve(TCanvas& c, const GraphState& g, int slot, int curve, GraphArea a
     const double* ys = g.GraphPoints[slot][curve][1];
     const int style = g.CurveStyle[slot][curve];
     const int count = GraphCurveLength(g, slot, curve);
+    CurvePieces line(c);
     bool havePrevious = false;
     double previousX = 0, previousY = 0;
     for (int i = 0; i < count; ++i) {
@@ -97,11 +121,10 @@ void DrawCurve(TCanvas& c, const GraphState& g, int slot, int curve, GraphArea a
             continue;
         }
         double x0 = previousX, y0 = previousY, x1 = px, y1 = py;
-        if (style != 1 && havePrevious && GraphClipSegment(x0, y0, x1, y1)) {
-            c.MoveTo(GraphPixel(x0), GraphPixel(y0));
-            c.LineTo(GraphPixel(x1), GraphPixel(y1));
-        }
+        if (style != 1 && havePrevious && GraphClipSegment(x0, y0, x1, y1))
+            line.Segment(GraphPixel(x0), GraphPixel(y0), GraphPixel(x1), GraphPixel(y1));
         if (style != 0 && std::fabs(px) <= GraphPixelLimit && std::fabs(py) <= GraphPixelLimit) {
+            line.Flush();  // the marker lies over the line drawn so far
             const int cx = GraphPixel(px), cy = GraphPixel(py);
             c.Ellipse(cx - MarkerRadius, cy - MarkerRadius, cx + MarkerRadius, cy + MarkerRadius);
         }
@@ -112,6 +135,9 @@ void DrawCurve(TCanvas& c, const GraphState& g, int slot, int curve, GraphArea a
 }
 
 void DrawCurves(TCanvas& c, const GraphState& g, int slot, GraphArea a) {
+    // Curves stay inside the frame (its lines included): after a zoom they
+    // would run over the ticks, the labels, the title and the image's edge.
+    c.ClipRect = Rect(L, R, a.Width - R + 1, a.Height - L + 1);
     const std::vector<TColor>& pens = g.Style.CurvePens;
     for (int curve = 0; curve < GraphCurveCount; ++curve) {
         if (g.CurveVisible[slot][curve] != 1) continue;
@@ -122,6 +148,7 @@ void DrawCurves(TCanvas& c, const GraphState& g, int slot, GraphArea a) {
         }
         DrawCurve(c, g, slot, curve, a);
     }
+    c.ClipRect.reset();
 }
 
 }  // namespace
@@ -158,11 +185,15 @@ double PixelToGraphY(const GraphState& g, double py, int slot) {
     return PixelToGraphY(g, py, slot, GraphControlArea(g, slot));
 }
 
-void GraphDraw(GraphState& g, int slot) {
+namespace {
+
+// Draws the slot now, in one batch of its canvas.
+void DrawGraphNow(GraphState& g, int slot) {
     TImage* image = GraphImage(g, slot);
     const GraphArea a = GraphControlArea(g, slot);
     if (!image || !GraphAreaDrawable(a)) return;
     TCanvas& c = *image->Canvas();
+    TCanvasBatch batch(c);
     c.Brush.Color = clWhite;
     c.Brush.Style = bsSolid;
     c.FillRect(Rect(0, 0, a.Width, image->Picture()->Height()));
@@ -175,6 +206,21 @@ void GraphDraw(GraphState& g, int slot) {
     DrawLabels(c, g.Style, a);
     DrawTicks(c, g, slot, a);
     DrawCurves(c, g, slot, a);
+}
+
+}  // namespace
+
+void GraphDraw(GraphState& g, int slot) {
+    TImage* image = GraphImage(g, slot);
+    if (!image) return;
+    // The first drawing makes the picture, at the control's size of that moment.
+    if (image->Picture()->Empty()) {
+        DrawGraphNow(g, slot);
+        return;
+    }
+    // Later ones wait until the picture is next shown or read, so an action
+    // that adds and removes several curves draws the graph once, as it ends up.
+    image->Picture()->SetPendingDraw([&g, slot] { DrawGraphNow(g, slot); });
 }
 
 void GraphAddCurve(GraphState& g, const double* xs, const double* ys, int first, int last,

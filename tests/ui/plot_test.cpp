@@ -178,6 +178,34 @@ TEST_F(PlotDrawing, FarAwayAndUndefinedPointsDrawNothingWrong) {
     EXPECT_TRUE(ColourNear(PixelX(0.5e-6), PixelY(0.5e-6), clRed));
 }
 
+TEST_F(PlotDrawing, ZoomedCurvesAndMarkersStayInsideTheFrame) {
+    // A curve with markers and an overlay line, both crossing the whole
+    // zoomed view and far beyond it.
+    AddCurve({0, 25, 50, 75, 100}, {0, 25, 50, 75, 100}, 0, 2);
+    AddCurve({0, 100}, {50, 50}, 1);
+    graph_->XMin[Slot] = 40, graph_->XMax[Slot] = 60;
+    graph_->YMin[Slot] = 40, graph_->YMax[Slot] = 60;
+    GraphDraw(*graph_, Slot);
+    const int left = GraphMarginLeftBottom, top = GraphMarginRightTop;
+    const int right = GraphWidth - GraphMarginRightTop,
+              bottom = GraphHeight - GraphMarginLeftBottom;
+    int redInside = 0;
+    for (int y = 0; y < GraphHeight; ++y) {
+        for (int x = 0; x < GraphWidth; ++x) {
+            const bool inside = x >= left && x <= right && y >= top && y <= bottom;
+            if (Pixel(x, y) != clRed) continue;
+            EXPECT_TRUE(inside) << x << "," << y;
+            redInside += inside;
+        }
+    }
+    EXPECT_GT(redInside, 100);
+    // The overlay's black line ends at the frame as well; right of the frame
+    // nothing else is drawn at its level.
+    const int level = PixelY(50);
+    EXPECT_TRUE(ColourNear(right - 10, level, clBlack));
+    EXPECT_EQ(Inked(right + 2, level - 5, GraphWidth, level + 5), 0);
+}
+
 TEST_F(PlotDrawing, TitleAndUnitsFollowTheStyle) {
     // The title's area right of (60, 8) and the y unit's at (20, 6).
     EXPECT_GT(Inked(60, 8, 200, 24), 20);

@@ -99,90 +99,53 @@ TEST_F(ExtremeInputs, AirTemperatureLimitsThemselvesPass) {
     }
 }
 
-TEST_F(ExtremeInputs, FormFactorNearZeroIsRefused) {
-    Choose(W().RadioGroup5, CoefficientFormFactor);
-    ASSERT_TRUE(services_.messages.empty());
-    W().Edit1->SetText("1e-310");
-    Press(W().Button3);
-    ASSERT_FALSE(services_.messages.empty());
-    EXPECT_EQ(services_.messages.back(), Failed);
-    ExpectNothingShowsInfinity();
-}
-
-TEST_F(ExtremeInputs, WeightWhoseEnergyOverflowsIsRefused) {
-    W().Edit2->SetText("6e305");
-    Press(W().Button3);
-    ASSERT_FALSE(services_.messages.empty());
-    EXPECT_EQ(services_.messages.back(), Failed);
-    ExpectNothingShowsInfinity();
-}
-
-TEST_F(ExtremeInputs, DriftOfABulletBeyondTheDoublesIsRefused) {
-    Press(W().CheckBox3);
-    ASSERT_TRUE(W().CheckBox3->Checked());
+TEST_F(ExtremeInputs, FiguresThatOverflowAreRefused) {
     const struct {
-        TEdit* field;
+        bool drift;
+        int coefficientMode;
+        const char* field;
         const char* value;
-    } rows[] = {{W().Edit3, "1e300"},
-                {W().Edit3, "1e-300"},
-                {W().Edit2, "1.7e308"},
-                {W().Edit57, "1e300"},
-                {W().Edit12, "1e-300"}};
+    } rows[] = {{false, CoefficientFormFactor, "Edit1", "1e-310"},
+                {false, CoefficientBallistic, "Edit2", "6e305"},  // energy
+                {true, CoefficientBallistic, "Edit3", "1e300"},
+                {true, CoefficientBallistic, "Edit3", "1e-300"},
+                {true, CoefficientBallistic, "Edit2", "1.7e308"},
+                {true, CoefficientBallistic, "Edit57", "1e300"},
+                {true, CoefficientBallistic, "Edit12", "1e-300"}};
     for (const auto& row : rows) {
-        const std::string before = row.field->Text();
-        row.field->SetText(row.value);
-        Press(W().Button2);  // "Clear"
+        TearDown();
+        SetUp();
+        if (row.drift) Press(W().CheckBox3);
+        Choose(W().RadioGroup5, row.coefficientMode);
+        W().Find<TEdit>(row.field)->SetText(row.value);
         services_.messages.clear();
         Press(W().Button3);
-        EXPECT_EQ(services_.messages, std::vector<std::string>{Failed})
-            << row.field->Name() << row.value;
+        EXPECT_EQ(services_.messages, std::vector<std::string>{Failed}) << row.field << row.value;
         ExpectNothingShowsInfinity();
-        row.field->SetText(before);
     }
 }
 
-// A drag-function file in a folder of the test's own.
-class ExtremeDragFiles : public ExtremeInputs {
-  protected:
-    void SetUp() override {
-        ExtremeInputs::SetUp();
-        dir_ = fs::temp_directory_path() / ("vstup_extremes_" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override {
-        fs::remove_all(dir_);
-        ExtremeInputs::TearDown();
-    }
-    void Load(const fs::path& path) {
-        services_.AnswerFileDialog(path.string());
+TEST_F(ExtremeInputs, DragFilesThatCannotServeChangeNothing) {
+    const fs::path dir =
+        fs::temp_directory_path() / ("vstup_extremes_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    ASSERT_EQ(::mkfifo((dir / "pipe.drg").c_str(), 0600), 0);
+    std::ofstream(dir / "tiny.drg") << "DRG, x,1e-300,1e300\n0.3 0.5\n0.4 1.0\n0 0\n";
+    const struct {
+        const char* file;
+        const char* message;
+    } rows[] = {{"pipe.drg", "DRG function not found."}, {"tiny.drg", "Wrong data format."}};
+    for (const auto& row : rows) {
+        services_.AnswerFileDialog((dir / row.file).string());
         services_.messages.clear();
         Press(W().Button4);
+        EXPECT_EQ(services_.messages, std::vector<std::string>{row.message}) << row.file;
+        EXPECT_EQ(W().ComboBox6->ItemIndex(), 1) << row.file;
+        EXPECT_EQ(W().RadioGroup5->ItemIndex(), CoefficientBallistic) << row.file;
+        EXPECT_EQ(W().Edit33->Text(), "308 Sierra MatchKing 168gr.") << row.file;
+        EXPECT_EQ(Engine().DragFileName, "") << row.file;
     }
-    // What a refused file must leave as it was.
-    void ExpectNothingChanged() {
-        EXPECT_EQ(W().ComboBox6->ItemIndex(), 1);
-        EXPECT_EQ(W().RadioGroup5->ItemIndex(), CoefficientBallistic);
-        EXPECT_EQ(W().Edit1->Text(), "0.462");
-        EXPECT_EQ(W().Edit33->Text(), "308 Sierra MatchKing 168gr.");
-        EXPECT_EQ(Engine().DragFileName, "");
-    }
-    fs::path dir_;
-};
-
-TEST_F(ExtremeDragFiles, NamedPipeIsNoDragFunction) {
-    const fs::path pipe = dir_ / "x.drg";
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    Load(pipe);
-    EXPECT_EQ(services_.messages, std::vector<std::string>{"DRG function not found."});
-    ExpectNothingChanged();
-}
-
-TEST_F(ExtremeDragFiles, BulletWithoutAUsableCoefficientIsRefusedWhole) {
-    const fs::path file = dir_ / "x.drg";
-    std::ofstream(file) << "DRG, x,1e-300,1e300\n0.3 0.5\n0.4 1.0\n0 0\n";
-    Load(file);
-    EXPECT_EQ(services_.messages, std::vector<std::string>{"Wrong data format."});
-    ExpectNothingChanged();
+    fs::remove_all(dir);
 }
 
 TEST_F(ExtremeInputs, FailedComputeLeavesTheGraphOfTheLastRun) {

@@ -66,10 +66,9 @@ struct ResultsHeaderRecord {
 };
 
 // Reads the header at the start of the stream, up to the label of the
-// computation step, whose value is not read, nor anything after it. Returns nothing when the stream does not
-// start with a complete header: no ':' among its first 250 characters, a
-// label missing or out of place, a value that is not a finite decimal number,
-// a custom click value without its unit, or the end of the stream before the
-// label of the computation step. Numbers use '.' as decimal point; a ',' directly between
-// digits is taken as one too, as the ";" CSV dialect writes them.
+// computation step, whose value is not read, nor anything after it. Returns nothing when the stream
+// does not start with a complete header: no ':' among its first 250 characters, a label missing or
+// out of place, a value that is not a finite decimal number, a custom click value without its unit,
+// or the end of the stream before the label of the computation step. Numbers use '.' as decimal
+// point; a ',' directly between digits is taken as one too, as the ";" CSV dialect writes them.
 std::optional<ResultsHeaderRecord> ParseResultsHeader(std::istream& in);

@@ -76,6 +76,10 @@ int TPicture::Height() const {
     return image_->height();
 }
 
+bool TPicture::Empty() const {
+    return image_->isNull();
+}
+
 void TPicture::SetSize(int width, int height) {
     width = std::max(width, 0);
     height = std::max(height, 0);

@@ -147,7 +147,11 @@ void TCanvas::Polyline(const TPoint* points, int count) {
     QVector<QPoint> line;
     line.reserve(count);
     for (int i = 0; i < count; ++i) line.append(QPoint(points[i].x, points[i].y));
-    p->setPen(ToQPen(Pen));
+    QPen pen = ToQPen(Pen);
+    // Round joins cost a curve per vertex, and a curve has a vertex every
+    // few pixels; mitred joins of such shallow bends cover the same pixels.
+    pen.setJoinStyle(Qt::MiterJoin);
+    p->setPen(pen);
     p->drawPolyline(line.constData(), count);
     p.end();
     Changed();

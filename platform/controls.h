@@ -270,7 +270,8 @@ class TPicture {
 
     int Width() const;
     int Height() const;
-    bool Empty() const { return Width() == 0 || Height() == 0; }
+    // Whether there is no bitmap yet; asks nothing of a pending drawing.
+    bool Empty() const;
     // Resizes the bitmap; what was drawn stays at the top left, new area is white.
     void SetSize(int width, int height);
     TCanvas* Canvas() { return &canvas_; }

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -31,12 +32,16 @@ class OverlayWidget : public QWidget {
         setAttribute(Qt::WA_NoSystemBackground);
     }
     QImage image;
+    // Nothing drawn since the surface was made or cleared: it lies over every
+    // control, so blending a blank window-sized image at each of their
+    // repaints would cost more than the repaints themselves.
+    bool blank = true;
 
   protected:
-    void paintEvent(QPaintEvent*) override {
-        if (image.isNull()) return;
+    void paintEvent(QPaintEvent* event) override {
+        if (image.isNull() || blank) return;
         QPainter painter(this);
-        painter.drawImage(0, 0, image);
+        painter.drawImage(event->rect(), image, event->rect());
     }
 };
 
@@ -76,6 +81,7 @@ QImage& FormWindow::overlayImage() {
     if (image.size() != client_->size()) {
         image = QImage(client_->size(), QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
+        overlay_->blank = true;
     }
     overlay_->raise();
     return image;
@@ -83,10 +89,12 @@ QImage& FormWindow::overlayImage() {
 
 void FormWindow::clearOverlay() {
     if (!overlay_->image.isNull()) overlay_->image.fill(Qt::transparent);
+    overlay_->blank = true;
     overlay_->update();
 }
 
 void FormWindow::overlayChanged() {
+    overlay_->blank = false;
     overlay_->update();
 }
 

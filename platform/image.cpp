@@ -35,8 +35,22 @@ class ImageWidget : public QWidget {
 
 TPicture::TPicture() : image_(std::make_unique<QImage>()) {
     canvas_.OnChange = [this] { Changed(); };
-    // Drawing on top of the picture comes after what it still owes.
-    canvas_.BeforeDraw = [this] { FlushPendingDraw(); };
+    // Drawing on top of the picture comes after what it still owes. The owed
+    // drawing sets its own pens and positions; the call that asked keeps its.
+    canvas_.BeforeDraw = [this] {
+        if (!pendingDraw_) return;
+        const TPen pen = canvas_.Pen;
+        const TBrush brush = canvas_.Brush;
+        const TFont font = canvas_.Font;
+        const std::optional<TRect> clip = canvas_.ClipRect;
+        const TPoint position = canvas_.PenPos();
+        FlushPendingDraw();
+        canvas_.Pen = pen;
+        canvas_.Brush = brush;
+        canvas_.Font = font;
+        canvas_.ClipRect = clip;
+        canvas_.MoveTo(position.x, position.y);
+    };
 }
 
 QImage& TPicture::Image() {
@@ -74,6 +88,10 @@ int TPicture::Width() const {
 int TPicture::Height() const {
     FlushPendingDraw();
     return image_->height();
+}
+
+bool TPicture::Empty() const {
+    return image_->isNull();
 }
 
 void TPicture::SetSize(int width, int height) {

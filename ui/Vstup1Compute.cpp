@@ -19,13 +19,16 @@ constexpr int ZeroRange = 1;
 constexpr int ZeroRangeXY = 2;
 
 // Clears the arrays a table run fills. The cross wind and the graph's derived
-// series are left as they are: the run or the graph overwrite them.
-void ClearTableArrays() {
+// series are left as they are: the run or the graph overwrite them. The input
+// set-up has cleared every entry, and the zeroing runs since wrote entries 0
+// to `written` only, so the entries beyond are zero already.
+void ClearTableArrays(int written) {
     TrajectoryArrays& t = Engine().Traj;
+    const int end = std::min(written + 1, MaxSteps);
     for (double* a :
          {t.TrajTime, t.TrajRange, t.TrajHeight, t.TrajWindage, t.TrajVelocityX, t.TrajVelocityY,
           t.TrajVelocityZ, t.TrajInclination, t.TrajSpecificEnergy, t.TrajDragCoefficient})
-        std::fill(a, a + MaxSteps, 0.0);
+        std::fill(a, a + end, 0.0);
 }
 
 }  // namespace
@@ -41,8 +44,8 @@ void Tvstup::Button3Click(TObject*) {
     e.Settings.ComputationMode = zeroing ? 2 : 1;
     PrepareComputation();
     ReadComputationRange();
-    if (zeroing) ZeroTheRifle(modeItem == ZeroRangeXY);
-    ClearTableArrays();
+    const int written = zeroing ? ZeroTheRifle(modeItem == ZeroRangeXY) : 0;
+    ClearTableArrays(written);
     RunIntegration();
     // The zeroing of "Zero Range X,Y" ran with fixed steps; later runs follow the angle again.
     if (modeItem == ZeroRangeXY) CheckBox8->SetChecked(true);
@@ -63,7 +66,7 @@ void Tvstup::ReadComputationRange() {
     if (CheckBox5->Checked()) s.ComputationRangeY = StrToFloat(Edit16->Text());
 }
 
-void Tvstup::ZeroTheRifle(bool wantedHeight) {
+int Tvstup::ZeroTheRifle(bool wantedHeight) {
     EngineState& e = Engine();
     ZeroingTarget target;
     target.ZeroRange = e.Input.ZeroRange;
@@ -74,9 +77,14 @@ void Tvstup::ZeroTheRifle(bool wantedHeight) {
         // jump with the step from one run to the next.
         CheckBox8->SetChecked(false);
     }
-    ZeroDepartureAngle(target, [this] { RunIntegration(); });
+    int written = 0;
+    ZeroDepartureAngle(target, [this, &written] {
+        RunIntegration();
+        written = std::max(written, Engine().Traj.LastPointIndex);
+    });
     Edit6->SetText(FloatToStr(RoundToDecimals(e.Input.DepartureAngle, 6)));
     e.Settings.ComputationMode = 1;
+    return written;
 }
 
 void Tvstup::RaiseTableStep(double stepFactor) {
@@ -92,12 +100,13 @@ void Tvstup::RaiseTableStep(double stepFactor) {
 
 void Tvstup::WriteRangeTable() {
     EngineState& e = Engine();
-    TStrings& memo = Memo1->Lines();
-    memo.Add("  ");
+    // The table reaches the pane as one block.
+    std::vector<std::string> lines{"  "};
     const bool variableBc = RadioGroup5->ItemIndex() == CoefficientVariable;
     const std::vector<std::string> dragLines = DragModelLines(
         variableBc, ComboBox6->ItemIndex(), e.Input.BallisticCoefficient, e.DragFileName);
-    for (const std::string& line : RangeTableHead(dragLines, e.Traj.LastPointIndex)) memo.Add(line);
+    for (const std::string& line : RangeTableHead(dragLines, e.Traj.LastPointIndex))
+        lines.push_back(line);
     RangeTableSettings settings;
     settings.RangeStep = e.Settings.RangeStep;
     settings.ZeroRange = e.Input.ZeroRange;
@@ -105,8 +114,9 @@ void Tvstup::WriteRangeTable() {
     settings.MuzzleVelocity = e.Input.MuzzleVelocity;
     settings.ClickValue = e.Settings.ClickValue;
     for (const RangeTableRow& row : SelectRangeTableRows(e.Traj, settings))
-        memo.Add(FormatRangeTableRow(row));
-    memo.Add("  ");
+        lines.push_back(FormatRangeTableRow(row));
+    lines.push_back("  ");
+    Memo1->Lines().AddLines(lines);
 }
 
 void Tvstup::ShowResultControls() {

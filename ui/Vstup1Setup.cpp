@@ -1,6 +1,7 @@
 // Calculator window. The input set-up: the window's fields behind the engine's
 // set-up, and the window's part in an integration run.
 #include <string>
+#include <vector>
 
 #include "engine/integrator.h"
 #include "engine/setup.h"
@@ -15,12 +16,15 @@ namespace {
 class WindowFields final : public SetupFields {
   public:
     explicit WindowFields(Tvstup& w) : w_(w) {}
+    // The set-up's lines reach the pane as one block, also when a later
+    // check ends the set-up.
+    ~WindowFields() override { w_.Memo1->Lines().AddLines(lines_); }
 
     double Number(SetupField field) override { return StrToFloat(EditOf(field)->Text()); }
     void Write(SetupField field, double value) override {
         EditOf(field)->SetText(FloatToStr(value));
     }
-    void AddLine(const std::string& line) override { w_.Memo1->Lines().Add(line); }
+    void AddLine(const std::string& line) override { lines_.push_back(line); }
 
     bool Checked(SetupCheck check) override {
         switch (check) {
@@ -80,6 +84,7 @@ class WindowFields final : public SetupFields {
     }
 
     Tvstup& w_;
+    std::vector<std::string> lines_;
 };
 
 constexpr int TwistLeft = 1;  // item "Left" of the twist list

@@ -127,6 +127,55 @@ TEST_F(CanvasTest, ResizeKeepsTheDrawingAtTopLeft) {
     EXPECT_EQ(At(39, 29), clRed);
 }
 
+TEST_F(CanvasTest, BatchDrawsTheSameWithOneChangeNotice) {
+    TPicture single;
+    single.SetSize(24, 16);
+    int notices = 0;
+    picture.OnChange = [&notices] { ++notices; };
+    const TPoint zigzag[] = {{1, 1}, {8, 12}, {15, 2}, {22, 14}};
+    {
+        TCanvasBatch batch(*canvas);
+        canvas->Brush.Color = clRed;
+        canvas->FillRect(Rect(0, 0, 5, 5));
+        canvas->Polyline(zigzag, 4);
+        canvas->TextOut(12, 0, "x");
+        EXPECT_EQ(notices, 0);
+    }
+    EXPECT_EQ(notices, 1);
+    TCanvas& c = *single.Canvas();
+    c.Brush.Color = clRed;
+    c.FillRect(Rect(0, 0, 5, 5));
+    c.Polyline(zigzag, 4);
+    c.TextOut(12, 0, "x");
+    EXPECT_TRUE(picture.Image() == single.Image());
+    EXPECT_EQ(canvas->PenPos().x, c.PenPos().x);
+}
+
+TEST_F(CanvasTest, PendingDrawingRunsOnceWhenThePictureIsRead) {
+    int runs = 0;
+    auto drawing = [this, &runs] {
+        ++runs;
+        canvas->Brush.Color = clBlue;
+        canvas->FillRect(Rect(0, 0, 24, 16));
+    };
+    picture.SetPendingDraw(drawing);
+    picture.SetPendingDraw(drawing);
+    EXPECT_EQ(runs, 0);
+    EXPECT_EQ(At(3, 3), clBlue);
+    EXPECT_EQ(At(4, 4), clBlue);
+    EXPECT_EQ(runs, 1);
+    // Drawing on the picture comes after what it still owed.
+    picture.SetPendingDraw(drawing);
+    canvas->Brush.Color = clRed;
+    canvas->MoveTo(0, 9);
+    canvas->LineTo(5, 9);
+    canvas->FillRect(Rect(0, 0, 2, 2));
+    EXPECT_EQ(runs, 2);
+    EXPECT_EQ(At(1, 1), clRed);
+    EXPECT_EQ(At(3, 9), clBlack);
+    EXPECT_EQ(canvas->PenPos().x, 5);
+}
+
 TEST(PictureFile, BitmapRoundTrip) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("graph.bmp").toStdString();

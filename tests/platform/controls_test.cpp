@@ -346,6 +346,17 @@ TEST_F(ControlsTest, MemoLinesFollowTheOriginalCounting) {
     EXPECT_EQ(lines.Count(), 0);
     lines.Add("");
     EXPECT_EQ(lines.Count(), 1);
+
+    // A block of lines lands exactly as the same lines added one by one.
+    TestForm other(d);
+    TStrings& single = other.Find<TMemo>("Memo1")->Lines();
+    const std::vector<std::string> block = {"  ", "", "a row", "  "};
+    for (const std::string& line : block) single.Add(line);
+    lines.Clear();
+    lines.Add(" Computing Result:");
+    lines.AddLines(block);
+    ASSERT_EQ(lines.Count(), single.Count());
+    for (int i = 0; i < lines.Count(); ++i) EXPECT_EQ(lines[i], single[i]) << i;
 }
 
 TEST_F(ControlsTest, StringGridCellsAndMouseToCell) {

@@ -23,8 +23,6 @@ constexpr int CloneIIICurve = 3;
 constexpr int LineStyle = 0;
 // Every second velocity: 851 points, well inside a curve's capacity.
 constexpr int CurveStride = 2;
-// The read-out shows two more decimals than the tick labels.
-constexpr int ReadOutExtraDecimals = 2;
 
 constexpr double GramsToKilograms = 0.001;
 constexpr double MillimetresToMetres = 0.001;
@@ -151,16 +149,9 @@ void Tgrafodporu::Button6Click(TObject*) {
 }
 
 void Tgrafodporu::Graf1MouseDown(TObject*, TMouseButton, TShiftState, int X, int Y) {
-    GraphState& g = DragGraphState;
-    const double x = PixelToGraphX(g, X, GraphSlot);
-    const double y = PixelToGraphY(g, Y, GraphSlot);
-    Edit1->SetText(
-        FloatToStr(RoundToDecimals(x, g.AxisDecimals[GraphSlot][0] + ReadOutExtraDecimals)));
-    Edit2->SetText(
-        FloatToStr(RoundToDecimals(y, g.AxisDecimals[GraphSlot][1] + ReadOutExtraDecimals)));
-    g.ZoomStartX = x;
-    g.ZoomStartY = y;
-    g.Dragging = 1;
+    const GraphReadOut point = GraphPressAt(DragGraphState, X, Y, GraphSlot);
+    Edit1->SetText(point.X);
+    Edit2->SetText(point.Y);
 }
 
 void Tgrafodporu::Graf1MouseMove(TObject*, TShiftState, int X, int Y) {
@@ -172,6 +163,5 @@ void Tgrafodporu::Graf1MouseUp(TObject*, TMouseButton, TShiftState, int X, int Y
 }
 
 void Tgrafodporu::Graf1DblClick(TObject*) {
-    GraphAutoScale(DragGraphState, GraphSlot);
-    GraphDraw(DragGraphState, GraphSlot);
+    GraphShowAll(DragGraphState, GraphSlot);
 }

@@ -37,8 +37,6 @@ constexpr int TimeItem = 0;
 constexpr int RangeItem = 1;
 constexpr int ZeroPointMode = 2;  // "Zero Range X,Y" of "Computation Modes"
 
-// The read-out shows two more decimals than the tick labels.
-constexpr int ReadOutExtraDecimals = 2;
 constexpr double MetresToCentimetres = 100.0;
 constexpr double DegreesPerRadian = 57.29577;
 // A curve from the arrays keeps at most about 2000 points.
@@ -128,16 +126,9 @@ void Tvstup::FormResize(TObject*) {
 }
 
 void Tvstup::Graf0MouseDown(TObject*, TMouseButton, TShiftState, int X, int Y) {
-    GraphState& g = MainGraphState;
-    const double x = PixelToGraphX(g, X, GraphSlot);
-    const double y = PixelToGraphY(g, Y, GraphSlot);
-    Edit17->SetText(
-        FloatToStr(RoundToDecimals(x, g.AxisDecimals[GraphSlot][0] + ReadOutExtraDecimals)));
-    Edit18->SetText(
-        FloatToStr(RoundToDecimals(y, g.AxisDecimals[GraphSlot][1] + ReadOutExtraDecimals)));
-    g.ZoomStartX = x;
-    g.ZoomStartY = y;
-    g.Dragging = 1;
+    const GraphReadOut point = GraphPressAt(MainGraphState, X, Y, GraphSlot);
+    Edit17->SetText(point.X);
+    Edit18->SetText(point.Y);
 }
 
 void Tvstup::Graf0MouseMove(TObject*, TShiftState, int X, int Y) {
@@ -149,8 +140,7 @@ void Tvstup::Graf0MouseUp(TObject*, TMouseButton, TShiftState, int X, int Y) {
 }
 
 void Tvstup::Graf0DblClick(TObject*) {
-    GraphAutoScale(MainGraphState, GraphSlot);
-    GraphDraw(MainGraphState, GraphSlot);
+    GraphShowAll(MainGraphState, GraphSlot);
 }
 
 bool Tvstup::GraphShowsHeightAgainstRange() const {

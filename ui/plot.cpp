@@ -256,6 +256,23 @@ void GraphResize(GraphState& g, int slot) {
     GraphDraw(g, slot);
 }
 
+GraphReadOut GraphPressAt(GraphState& g, int px, int py, int slot) {
+    // The read-out shows two more decimals than the tick labels.
+    constexpr int ReadOutExtraDecimals = 2;
+    const double x = PixelToGraphX(g, px, slot);
+    const double y = PixelToGraphY(g, py, slot);
+    g.ZoomStartX = x;
+    g.ZoomStartY = y;
+    g.Dragging = 1;
+    return {FloatToStr(RoundToDecimals(x, g.AxisDecimals[slot][0] + ReadOutExtraDecimals)),
+            FloatToStr(RoundToDecimals(y, g.AxisDecimals[slot][1] + ReadOutExtraDecimals))};
+}
+
+void GraphShowAll(GraphState& g, int slot) {
+    GraphAutoScale(g, slot);
+    GraphDraw(g, slot);
+}
+
 void GraphZoomTo(GraphState& g, int px, int py, int slot) {
     // A release without a press on the graph (or after a reset) has no
     // rectangle to zoom to.

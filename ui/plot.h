@@ -5,6 +5,8 @@
 // position of its image control among the window's child controls.
 #pragma once
 
+#include <string>
+
 #include "ui/plot_core.h"
 
 class TForm;
@@ -43,6 +45,16 @@ void GraphRemoveCurve(GraphState& g, int slot, int curve);
 void GraphReset(GraphState& g, int slot);
 // Fits the picture to a control of at least 120 × 120 px and redraws.
 void GraphResize(GraphState& g, int slot);
+// The read-out of a press on the graph at (px, py): the point in graph
+// units as text, with two more decimals than the tick labels.
+struct GraphReadOut {
+    std::string X, Y;
+};
+// Mouse press at (px, py): starts a zoom rectangle there and returns the
+// point for the window's read-out fields.
+GraphReadOut GraphPressAt(GraphState& g, int px, int py, int slot);
+// Double click: the full view of every shown curve again.
+void GraphShowAll(GraphState& g, int slot);
 // Mouse release at (px, py): zooms to the dragged rectangle when it spans
 // enough of both axes, removes the rubber band and ends the drag.
 void GraphZoomTo(GraphState& g, int px, int py, int slot);

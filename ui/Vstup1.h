@@ -189,21 +189,21 @@ class Tvstup : public TForm {
     // Also a step of the MRD/GEE search and of the reticle computation.
     void Button3Click(TObject* Sender);
 
-    // (j) Uphill/downhill table: ui/Vstup1Slope.cpp.
+    // (g) Uphill/downhill table: ui/Vstup1Slope.cpp.
     // "Compute" of "Shooting Up/Downhill": runs the trajectory to the target
     // with the departure angle raised by the line's elevation, leaves the
     // target in the engine's records for "Save" and the graph, and appends a
     // table measured from the line to the target to Memo1.
     void Button11Click(TObject* Sender);
 
-    // (k) MRD/GEE search: ui/Vstup1Mrd.cpp.
+    // (h) MRD/GEE search: ui/Vstup1Mrd.cpp.
     // "MRD, GEE": finds the angle whose apex lies at 99 % of the height in
     // Edit41, zeroes at the range where that path comes back to the line of
     // sight, runs "Compute!" down to the same height below it and appends the
     // three result lines.
     void Button10Click(TObject* Sender);
 
-    // (g) Ballistic coefficient searches: ui/Vstup1Coefficient.cpp.
+    // (i) Ballistic coefficient searches: ui/Vstup1Coefficient.cpp.
     // "GO!" of "Ball. Coeff. from Velocity ": the coefficient for which the
     // bullet has the measured velocity at the distance, into Edit1.
     void Button12Click(TObject* Sender);
@@ -211,7 +211,7 @@ class Tvstup : public TForm {
     // angle for which the path passes through both measured heights, into
     // Edit1 and Edit6; switches to "Angle of Departure".
     void Button14Click(TObject* Sender);
-    // (h) Reticle zero ranges and wind holds: ui/Vstup1Reticle.cpp.
+    // (j) Reticle zero ranges and wind holds: ui/Vstup1Reticle.cpp.
     // "Compute" of "Reticle Calculation": zeroes the rifle with Compute!,
     // then finds where the trajectory meets each vertical mark of the chosen
     // reticle and what each horizontal mark stands for, fills the reticle
@@ -220,7 +220,7 @@ class Tvstup : public TForm {
     // "Show": shows the reticle window again.
     void Button20Click(TObject* Sender);
 
-    // (i) Maximum barrel twist: ui/Vstup1Twist.cpp.
+    // (k) Maximum barrel twist: ui/Vstup1Twist.cpp.
     // "Maximum Barrel Twist": the longest twist that still stabilises the
     // bullet by the chosen rule, appended to Memo1 in inches and centimetres.
     void Button13Click(TObject* Sender);
@@ -320,16 +320,16 @@ class Tvstup : public TForm {
     void WriteRangeTable();
     void ShowResultControls();
 
-    // (j) Uphill/downhill table.
+    // (g) Uphill/downhill table.
     void ReadSlopeTarget(bool slant);
     void WriteSlopeTable(bool slant, double stepFactor);
     // The graph controls after a derived table; the MRD/GEE search uses them too.
     void ShowDerivedTableControls();
 
-    // (k) MRD/GEE search.
+    // (h) MRD/GEE search.
     void WriteMrdResults();
 
-    // (g) Ballistic coefficient searches.
+    // (i) Ballistic coefficient searches.
     // Sets the computation mode, one coefficient for the whole flight, no
     // Coriolis force or drift, then the input set-up.
     void StartCoefficientSearch(int mode);
@@ -337,7 +337,7 @@ class Tvstup : public TForm {
     void WriteSearchedCoefficient();
     // Back to idle with the graph controls of a table run disabled.
     void FinishCoefficientSearch();
-    // (h) Reticle zero ranges and wind holds.
+    // (j) Reticle zero ranges and wind holds.
     void SetReticleComputationRange();
     void ListVerticalMarks(const Reticle& reticle);
     void FindDistanceHolds(const Reticle& reticle, double markAngle, bool listing);

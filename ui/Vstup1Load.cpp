@@ -65,12 +65,13 @@ void Tvstup::WriteInitFile() {
     // file of an earlier run stays as it is.
     if (!Button5->Enabled()) return;
     const ResultsHeaderData header = SavedHeader();
-    const bool written =
-        WriteFileAtomically(InitFileFolder() + InitFileName, [&header](std::ostream& out) {
-            WriteResultsHeader(out, header);
-            return true;
-        });
-    if (!written) ShowMessage(FileWriteFailedMessage);
+    // The program is ending: a folder that cannot take the file (an installed
+    // copy in a read-only place) keeps its previous init file, without a
+    // message at every exit.
+    WriteFileAtomically(InitFileFolder() + InitFileName, [&header](std::ostream& out) {
+        WriteResultsHeader(out, header);
+        return true;
+    });
 }
 
 std::string Tvstup::ReadResultsHeader(std::istream& in) {

@@ -245,11 +245,11 @@ TEST_F(WindowLoad, InitFileKeepsTheInputsOfTheLastComputation) {
                   "Wrong data format. This is not an output file from Vantorra 2.4"});
     EXPECT_EQ(W().Edit3->Text(), "7.85");
 
-    // A folder that cannot hold the file: the message.
+    // A folder that cannot hold the file: the program ends quietly.
     services_.messages.clear();
     ASSERT_EQ(Run([this] { W().Button3Click(nullptr); }), "");
     Write("plain", "x");
     SetInitFileFolder(InitFileFolder() + "plain");
     window_.reset();
-    EXPECT_EQ(services_.messages, std::vector<std::string>{FileWriteFailedMessage});
+    EXPECT_TRUE(services_.messages.empty());
 }

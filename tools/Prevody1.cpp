@@ -26,9 +26,13 @@ void DrawArrow(TPicture& glyph, bool down) {
         c.MoveTo(Width / 2 - row, tip + toward * row);
         c.LineTo(Width / 2 + row + 1, tip + toward * row);
     }
+    // The shaft is drawn downwards in both cases: a line drawn upwards would
+    // leave out its first pixel, the one next to the head.
+    const int shaftTop = down ? 0 : Head;
+    const int shaftEnd = down ? Height - Head : Height;
     for (int x = Width / 2 - 1; x <= Width / 2 + 1; ++x) {
-        c.MoveTo(x, tip + toward * Head);
-        c.LineTo(x, tip + toward * Height);
+        c.MoveTo(x, shaftTop);
+        c.LineTo(x, shaftEnd);
     }
 }
 

@@ -62,6 +62,18 @@ TEST_F(ToolWindows, UnitButtonsConvertEachWayAndLeaveTheSource) {
     EXPECT_EQ(w.Find<TEdit>("Edit17")->Text(), "0");
 }
 
+// Each arrow's shaft runs into its head: the middle column of the glyph is
+// black from one end to the other, with no gap between shaft and head.
+TEST_F(ToolWindows, UnitArrowsHaveNoGapBetweenShaftAndHead) {
+    Tprevody w;
+    for (const char* name : {"BitBtn1", "BitBtn2"}) {
+        TPicture& glyph = *w.Find<TBitBtn>(name)->Glyph();
+        const int middle = glyph.Width() / 2;
+        for (int y = 0; y < glyph.Height(); ++y)
+            EXPECT_EQ(glyph.Pixel(middle, y), clBlack) << name << " at y = " << y;
+    }
+}
+
 TEST_F(ToolWindows, AtmosphereShowsRoundedResultsAndKeepsThemOnRefusal) {
     QLocale::setDefault(QLocale(QLocale::German));
     Tnmv w;

@@ -21,7 +21,10 @@ FormDescription GrafodporuForm() {
     c.push_back(Button("Button4", g, 8, 94, 73, 25, "Clear").OnClick("Button4Click"));
     c.push_back(Button("Button6", g, 8, 133, 73, 25, "Save to .bmp").OnClick("Button6Click"));
     // Never shown: the print command.
-    c.push_back(Button("Button5", g, 8, 160, 73, 25, "Print Graph").Hidden().Disabled());
+    c.push_back(Button("Button5", g, 8, 160, 73, 25, "Print Graph")
+                    .Hidden()
+                    .Disabled()
+                    .OnClick("Button5Click"));
     c.push_back(Text("Label1", g, 13, 224, "X, Y Position:"));
     c.push_back(Edit("Edit1", g, 8, 239, 73, "X"));
     c.push_back(Edit("Edit2", g, 8, 266, 73, "Y"));

@@ -31,7 +31,10 @@ FormDescription MildotForm() {
     std::vector<ControlDescription> c;
     c.push_back(Make(Kind::Image, "Image1", "", 8, 8, 360, 385));
     // Never shown: the print command.
-    c.push_back(Button("Button1", "", 224, 296, 73, 25, "Print").Hidden().Disabled());
+    c.push_back(Button("Button1", "", 224, 296, 73, 25, "Print")
+                    .Hidden()
+                    .Disabled()
+                    .OnClick("Button1Click"));
     c.push_back(Button("Button2", "", 248, 400, 121, 41, "Save to .bmp").OnClick("Button2Click"));
     AddDistanceGroup(c);
     c.push_back(

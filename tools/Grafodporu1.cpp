@@ -50,6 +50,7 @@ Tgrafodporu::Tgrafodporu() : TForm(GrafodporuForm()) {
     Button2 = Find<TButton>("Button2");
     Button3 = Find<TButton>("Button3");
     Button4 = Find<TButton>("Button4");
+    Button5 = Find<TButton>("Button5");
     Button6 = Find<TButton>("Button6");
     Edit1 = Find<TEdit>("Edit1");
     Edit2 = Find<TEdit>("Edit2");
@@ -63,6 +64,7 @@ Tgrafodporu::Tgrafodporu() : TForm(GrafodporuForm()) {
     Bind("Button2Click", [this](TObject* s) { Button2Click(s); });
     Bind("Button3Click", [this](TObject* s) { Button3Click(s); });
     Bind("Button4Click", [this](TObject* s) { Button4Click(s); });
+    Bind("Button5Click", [this](TObject* s) { Button5Click(s); });
     Bind("Button6Click", [this](TObject* s) { Button6Click(s); });
     Bind("Graf1MouseDown", [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
         Graf1MouseDown(s, b, sh, x, y);
@@ -142,6 +144,10 @@ void Tgrafodporu::Button3Click(TObject*) {
 void Tgrafodporu::Button4Click(TObject*) {
     for (int curve : {CloneICurve, CloneIICurve, CloneIIICurve})
         GraphRemoveCurve(DragGraphState, GraphSlot, curve);
+}
+
+void Tgrafodporu::Button5Click(TObject*) {
+    GraphPrint(*Graf1->Picture());
 }
 
 void Tgrafodporu::Button6Click(TObject*) {

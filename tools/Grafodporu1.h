@@ -17,7 +17,7 @@ class Tgrafodporu : public TForm {
     Tgrafodporu();
 
     TImage* Graf1;
-    TButton *Button1, *Button2, *Button3, *Button4, *Button6;
+    TButton *Button1, *Button2, *Button3, *Button4, *Button5, *Button6;
     TEdit *Edit1, *Edit2;
     TSaveDialog* SaveDialog1;
 
@@ -32,6 +32,8 @@ class Tgrafodporu : public TForm {
     void Button2Click(TObject* Sender);
     void Button3Click(TObject* Sender);
     void Button4Click(TObject* Sender);
+    // "Print Graph" (a button never shown): the graph as a printout.
+    void Button5Click(TObject* Sender);
     // "Save to .bmp".
     void Button6Click(TObject* Sender);
     // A press shows the point in "X, Y Position" and starts a zoom rectangle;

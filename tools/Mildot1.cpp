@@ -11,6 +11,7 @@
 #include "tools/PictureFile.h"
 #include "tools/ReticlePicture.h"
 #include "ui/Vstup1.h"
+#include "ui/plot.h"
 
 Tmildot* mildot = nullptr;
 
@@ -50,6 +51,7 @@ void DrawHoldPoint(TCanvas& c, const HoldPoint& hold) {
 
 Tmildot::Tmildot() : TForm(MildotForm()) {
     Image1 = Find<TImage>("Image1");
+    Button1 = Find<TButton>("Button1");
     Button2 = Find<TButton>("Button2");
     Button3 = Find<TButton>("Button3");
     Edit1 = Find<TEdit>("Edit1");
@@ -58,6 +60,7 @@ Tmildot::Tmildot() : TForm(MildotForm()) {
     SaveDialog1 = Find<TSaveDialog>("SaveDialog1");
     Bind("FormCreate", [this](TObject* s) { FormCreate(s); });
     Bind("FormActivate", [this](TObject* s) { FormActivate(s); });
+    Bind("Button1Click", [this](TObject* s) { Button1Click(s); });
     Bind("Button2Click", [this](TObject* s) { Button2Click(s); });
     Bind("Button3Click", [this](TObject* s) { Button3Click(s); });
     FinishCreate();
@@ -113,6 +116,10 @@ void Tmildot::DrawPicture() {
     const double distance = StrToFloat(w.Edit64->Text());
     DrawHoldPoint(
         c, FindHoldPoint(e.MilDot, GeometryOf(*reticle), distance, crossWind, row == WindRowItem));
+}
+
+void Tmildot::Button1Click(TObject*) {
+    GraphPrint(*Image1->Picture());
 }
 
 void Tmildot::Button2Click(TObject*) {

@@ -11,7 +11,7 @@ class Tmildot : public TForm {
     Tmildot();
 
     TImage* Image1;
-    TButton *Button2, *Button3;
+    TButton *Button1, *Button2, *Button3;
     TEdit *Edit1, *Edit2;
     TLabel* Label3;
     TSaveDialog* SaveDialog1;
@@ -19,6 +19,8 @@ class Tmildot : public TForm {
     void FormCreate(TObject* Sender);
     // Draws the picture anew from the calculator window as it stands.
     void FormActivate(TObject* Sender);
+    // "Print" (a button never shown): the picture as a graph printout.
+    void Button1Click(TObject* Sender);
     // "Save to .bmp".
     void Button2Click(TObject* Sender);
     // "Compute Distance": the object's distance from its real size and the

@@ -11,13 +11,13 @@
 #include "tools/Tabulka1.h"
 #include "tools/Teplotaprachu1.h"
 #include "ui/Vstup1.h"
+#include "ui/plot.h"
 
 namespace {
 
 // Where the print commands put their content on the page (printer pixels).
 constexpr int PrintedTextLeft = 250;
 constexpr int PrintedTextTop = 300;
-constexpr int PrintedGraphMargin = 200;
 
 // The tool windows are modeless: showing one returns at once and leaves the
 // calculator window usable. Each refreshes itself from the calculator window
@@ -93,12 +93,5 @@ void Tvstup::Button17Click(TObject*) {
 }
 
 void Tvstup::Button18Click(TObject*) {
-    TPrinter& printer = Printer();
-    printer.Orientation = poLandscape;
-    printer.BeginDoc();
-    printer.Canvas()->StretchDraw(
-        Rect(PrintedGraphMargin, PrintedGraphMargin, printer.PageWidth() - PrintedGraphMargin,
-             printer.PageHeight() - PrintedGraphMargin),
-        *Graf0->Picture());
-    printer.EndDoc();
+    GraphPrint(*Graf0->Picture());
 }

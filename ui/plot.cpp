@@ -8,6 +8,7 @@
 #include "engine/numeric.h"
 #include "platform/canvas.h"
 #include "platform/controls.h"
+#include "platform/dialogs.h"
 #include "platform/forms.h"
 #include "platform/sysutils.h"
 
@@ -254,6 +255,16 @@ void GraphResize(GraphState& g, int slot) {
     if (!image || !GraphAreaDrawable(a)) return;
     image->Picture()->SetSize(a.Width, a.Height);
     GraphDraw(g, slot);
+}
+
+void GraphPrint(TPicture& picture) {
+    constexpr int Margin = 200;  // px of the page left free on each side
+    TPrinter& printer = Printer();
+    printer.Orientation = poLandscape;
+    printer.BeginDoc();
+    printer.Canvas()->StretchDraw(
+        Rect(Margin, Margin, printer.PageWidth() - Margin, printer.PageHeight() - Margin), picture);
+    printer.EndDoc();
 }
 
 GraphReadOut GraphPressAt(GraphState& g, int px, int py, int slot) {

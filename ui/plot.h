@@ -55,6 +55,9 @@ struct GraphReadOut {
 GraphReadOut GraphPressAt(GraphState& g, int px, int py, int slot);
 // Double click: the full view of every shown curve again.
 void GraphShowAll(GraphState& g, int slot);
+// Prints a graph's picture on one landscape page, stretched into the page
+// less 200 px on each side.
+void GraphPrint(TPicture& picture);
 // Mouse release at (px, py): zooms to the dragged rectangle when it spans
 // enough of both axes, removes the rubber band and ends the drag.
 void GraphZoomTo(GraphState& g, int px, int py, int slot);

@@ -137,3 +137,12 @@ TEST_F(DragGraph, SavesThePictureOrSaysItCouldNot) {
 }
 
 }  // namespace
+
+// Both hidden print commands of the tool windows print their picture on one
+// landscape page.
+TEST_F(DragGraph, PrintGraphPrintsOneLandscapePage) {
+    ASSERT_EQ(Activate(), "");
+    G().Button5Click(nullptr);
+    ASSERT_EQ(services_.printedPages.size(), 1u);
+    EXPECT_GT(services_.printedPages[0].first, services_.printedPages[0].second);
+}

@@ -162,3 +162,9 @@ TEST_F(ReticleWindow, CrossOrItsMessageOnlyWithAReticle) {
 }
 
 }  // namespace
+
+TEST_F(ReticleWindow, PrintPrintsOneLandscapePage) {
+    M().Button1Click(nullptr);
+    ASSERT_EQ(services_.printedPages.size(), 1u);
+    EXPECT_GT(services_.printedPages[0].first, services_.printedPages[0].second);
+}

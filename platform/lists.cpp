@@ -107,6 +107,12 @@ class ComboWidget : public QComboBox {
   private:
 };
 
+// A text longer than an editable box shows its start, as an edit field does,
+// rather than its end where Qt leaves the cursor.
+void ShowTextStart(QComboBox* combo) {
+    if (combo->isEditable()) combo->lineEdit()->setCursorPosition(0);
+}
+
 class ComboStrings : public TStrings {
   public:
     ComboStrings(QComboBox* combo, TComboBox* owner) : combo_(combo), owner_(owner) {}
@@ -288,7 +294,9 @@ TComboBox::TComboBox(const ControlSetup& setup)
     SetItemIndex(d.itemIndex);
     if (d.itemIndex < 0 && !d.caption.empty()) SetText(d.caption);
     QObject::connect(combo, &QComboBox::activated, combo, [this, combo](int index) {
-        if (!combo->finishingEdit) UserPicked(index);
+        if (combo->finishingEdit) return;
+        ShowTextStart(combo);
+        UserPicked(index);
     });
     if (d.editable)
         QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo, [this] { UserTyped(); });
@@ -316,6 +324,7 @@ void TComboBox::SetText(const std::string& text) {
     itemIndex_ = -1;
     combo->setCurrentIndex(-1);
     combo->setEditText(value);
+    ShowTextStart(combo);
 }
 
 void TComboBox::SetItemIndex(int index) {
@@ -325,6 +334,7 @@ void TComboBox::SetItemIndex(int index) {
     itemIndex_ = index;
     combo->setCurrentIndex(index);
     if (index < 0 && combo->isEditable()) combo->setEditText(QString());
+    ShowTextStart(combo);
 }
 
 void TComboBox::UserPicked(int index) {

@@ -224,6 +224,24 @@ TEST_F(ControlsTest, EditableComboBoxNeverInsertsTypedText) {
     EXPECT_EQ(combo->Text(), "G5");
 }
 
+TEST_F(ControlsTest, EditableComboBoxShowsTheStartOfALongText) {
+    TComboBox* combo = Get<TComboBox>("ComboBox1");
+    auto* box = static_cast<QComboBox*>(combo->Widget());
+    QLineEdit* line = box->lineEdit();
+    const std::string longText = "Function Selection of a very long name";
+    combo->Items().Add(longText);
+    combo->SetItemIndex(3);
+    EXPECT_EQ(line->cursorPosition(), 0);
+    combo->SetText(longText + " typed");
+    EXPECT_EQ(line->cursorPosition(), 0);
+    // A pick from the list: Qt selects the item, then reports it.
+    combo->SetItemIndex(0);
+    box->setCurrentIndex(3);
+    emit box->activated(3);
+    EXPECT_EQ(combo->ItemIndex(), 3);
+    EXPECT_EQ(line->cursorPosition(), 0);
+}
+
 TEST_F(ControlsTest, ComboBoxUserPickSelectsAndRunsChange) {
     TComboBox* combo = Get<TComboBox>("ComboBox2");
     QTest::keyClick(combo->Widget(), Qt::Key_Down);

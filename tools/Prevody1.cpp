@@ -1,7 +1,9 @@
 #include "tools/Prevody1.h"
 
+#include <cmath>
 #include <string>
 
+#include "engine/numeric.h"
 #include "forms/prevody_form.h"
 #include "platform/sysutils.h"
 #include "tools/unit_table.h"
@@ -52,5 +54,7 @@ Tprevody::Tprevody() : TForm(PrevodyForm()) {
 
 void Tprevody::Convert(const UnitConversion& conversion) {
     const double value = StrToFloat(edits_[conversion.source]->Text());
-    edits_[conversion.target]->SetText(FloatToStr(ConvertUnits(value, conversion)));
+    const double converted = ConvertUnits(value, conversion);
+    if (!std::isfinite(converted)) ShowErrorAndAbort(ResultTooLargeMessage);
+    edits_[conversion.target]->SetText(FloatToStr(converted));
 }

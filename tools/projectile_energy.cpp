@@ -1,5 +1,9 @@
 #include "tools/projectile_energy.h"
 
+#include <cmath>
+
+#include "tools/unit_table.h"
+
 namespace {
 
 constexpr double FootInMetres = 0.3048;
@@ -43,5 +47,9 @@ ProjectileFigures ComputeProjectile(const ProjectileInput& in) {
     f.momentumImperial = f.momentum * FeetPerMetre * PoundsPerKg;
     f.specificEnergyImperial = f.specificEnergy * FootPoundsPerJoule * InchInCm * InchInCm;
     f.sectionalDensityImperial = f.sectionalDensity * 0.001 * PoundsPerKg * InchInCm * InchInCm;
+    for (double figure : {f.energy, f.momentum, f.ipscFactor, f.specificEnergy, f.sectionalDensity,
+                          f.energyImperial, f.momentumImperial, f.specificEnergyImperial,
+                          f.sectionalDensityImperial})
+        if (!std::isfinite(figure)) f.error = ResultTooLargeMessage;
     return f;
 }

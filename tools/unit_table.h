@@ -26,3 +26,7 @@ double RoundToStep(double y, double step);
 
 // The value converted and rounded as the button writes it.
 double ConvertUnits(double value, const UnitConversion& conversion);
+
+// Shown in place of a result too large to be a number ("INF"), in this window
+// and the energy window.
+inline constexpr const char* ResultTooLargeMessage = "Result too large.";

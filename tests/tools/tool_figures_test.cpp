@@ -163,6 +163,9 @@ TEST(ProjectileEnergy, ReadsImperialInputsAndRefusesInOrder) {
               "Bullet Weight less than or equal to zero.");
     EXPECT_EQ(ComputeProjectile({.velocity = 1, .weight = 1, .diameter = -1}).error,
               "Bullet Diamater less than or equal to zero.");
+    // Figures beyond the doubles are refused, never shown as "INF".
+    EXPECT_EQ(ComputeProjectile({.velocity = 1e200, .weight = 10, .diameter = 7.62}).error,
+              ResultTooLargeMessage);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "tools/Oprogramu1.h"
 #include "tools/Prevody1.h"
 #include "tools/Teplotaprachu1.h"
+#include "tools/unit_table.h"
 #include "ui/Vstup1.h"
 
 namespace {
@@ -60,6 +61,10 @@ TEST_F(ToolWindows, UnitButtonsConvertEachWayAndLeaveTheSource) {
     w.Find<TEdit>("Edit18")->SetText("x");
     EXPECT_THROW(w.Find<TBitBtn>("BitBtn18")->Click(), EConvertError);
     EXPECT_EQ(w.Find<TEdit>("Edit17")->Text(), "0");
+    // A result beyond the doubles is refused and the target keeps its text.
+    w.Find<TEdit>("Edit1")->SetText("1e308");
+    EXPECT_EQ(Press(w.Find<TBitBtn>("BitBtn2")), ResultTooLargeMessage);
+    EXPECT_EQ(w.Find<TEdit>("Edit2")->Text(), "15.4324");
 }
 
 // Each arrow's shaft runs into its head: the middle column of the glyph is

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/state.h"
 #include "platform/base.h"
@@ -43,6 +44,17 @@ class CalculatorHandlers : public ::testing::Test {
         }
         return services_.messages.empty() ? "" : "(message without abort)";
     }
+    std::string Handle(void (Tvstup::*handler)(TObject*)) {
+        return Run([&] { (W().*handler)(nullptr); });
+    }
+    // The result pane's lines from `first` on, and its last `n` lines.
+    std::vector<std::string> LinesFrom(int first) {
+        std::vector<std::string> lines;
+        for (int i = first; i < MemoLines(); ++i) lines.push_back(W().Memo1->Lines()[i]);
+        return lines;
+    }
+    std::vector<std::string> Tail(int n) { return LinesFrom(MemoLines() - n); }
+    int MemoLines() { return W().Memo1->Lines().Count(); }
 
     ScriptedServices services_;
     std::unique_ptr<Tvstup> window_;

@@ -1,9 +1,6 @@
-// The up/downhill table and the MRD/GEE search: the rows and the apex search
-// from stand-ins, and both buttons on the window with the real integrator.
+// The up/downhill table and the MRD/GEE search: rows and apex search from
+// stand-ins, then both buttons with the real integrator.
 #include <cmath>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "calculator_fixture.h"
 #include "engine/numeric.h"
@@ -13,20 +10,11 @@
 
 namespace {
 
+double firstApex;
+
 class DerivedTables : public CalculatorHandlers {
   protected:
-    std::vector<std::string> LinesFrom(int first) {
-        std::vector<std::string> lines;
-        for (int i = first; i < W().Memo1->Lines().Count(); ++i)
-            lines.push_back(W().Memo1->Lines()[i]);
-        return lines;
-    }
-    std::string Slope() {
-        return Run([this] { W().Button11Click(W().Button11); });
-    }
-
-    // The search for an apex of 1 m over stand-in runs whose apex follows the
-    // angle; keeps the angle of every run.
+    // Searches an apex of 1 m over stand-in runs whose apex follows the angle.
     std::string Search(double (*apex)(double)) {
         angles.clear();
         return Run([&] {
@@ -44,10 +32,8 @@ class DerivedTables : public CalculatorHandlers {
     std::vector<double> angles;
 };
 
-double firstApex;
-
-// Up/downhill rows every 25 m over points every `spacing` m, heights rising
-// 10 cm per metre from 4 cm below the sight, windage 0.5 cm per metre.
+// Rows every 25 m over points every `spacing` m: heights 10 cm per metre from
+// 4 cm below the sight, windage 0.5 cm per metre.
 std::vector<RangeTableRow> SlopeRows(double spacing, int lastPoint, const SlopeShot& target) {
     auto t = std::make_unique<TrajectoryArrays>();
     for (int k = 0; k <= lastPoint; ++k) {
@@ -91,8 +77,8 @@ TEST(SlopeTableRows, HeightsAndClicksFromTheTiltedLine) {
 }
 
 TEST_F(DerivedTables, ApexSearch) {
-    // The open window around the target; otherwise a trial divides the angle
-    // by the ratio, held to 10 and kept 5 % from 1 (the apex ratio is signed).
+    // Inside the window around the target; otherwise a trial divides the angle
+    // by the signed ratio, held to 10 and kept 5 % from 1.
     const double cases[][3] = {{1.004, 1, 0},      {0.995, 3, 0.1 / 0.95}, {1.005, 3, 0.1 / 1.05},
                                {0.5, 3, 0.2},      {20, 3, 0.01},          {0, 3, 0.1 / 0.95},
                                {-1, 3, 0.1 / 1.05}};
@@ -131,8 +117,8 @@ TEST_F(DerivedTables, SlopeMessagesAndTheSlantTable) {
         W().Edit7->SetText(distance);
         W().Edit14->SetText(angle);
         W().Button5->SetEnabled(true);
-        const int first = W().Memo1->Lines().Count();
-        EXPECT_EQ(Slope(), message);
+        const int first = MemoLines();
+        EXPECT_EQ(Handle(&Tvstup::Button11Click), message);
         // Only a completed table enables "Save" and the "Auto" step again.
         EXPECT_EQ(W().Button5->Enabled(), !*message);
         EXPECT_EQ(W().CheckBox8->Checked(), !*message);
@@ -140,7 +126,7 @@ TEST_F(DerivedTables, SlopeMessagesAndTheSlantTable) {
     }
     // 25 m along the 60 degree line are 12.5 m apart: rows at 25 to 100 m
     // along it, the last one at the target.
-    const std::vector<std::string> lines = LinesFrom(W().Memo1->Lines().Count() - 11);
+    const std::vector<std::string> lines = Tail(11);
     EXPECT_EQ(lines[3].substr(0, 9), " S.D.[m] ");
     for (int n = 1; n <= 4; ++n) EXPECT_EQ(lines[5 + n].substr(0, 4), FormatLine("%4d", 25 * n));
     EXPECT_NEAR(Engine().Slope.SlopeTargetDistance, 50, 1e-4);
@@ -151,45 +137,41 @@ TEST_F(DerivedTables, LevelTargetGivesTheRangeTable) {
     W().RadioGroup3->SetItemIndex(0);  // "Angle of Departure"
     W().CheckBox4->SetChecked(true);
     W().Edit15->SetText("100");
-    const int first = W().Memo1->Lines().Count();
-    ASSERT_EQ(Run([this] { W().Button3Click(W().Button3); }), "");
-    const int middle = W().Memo1->Lines().Count();
+    const int first = MemoLines();
+    ASSERT_EQ(Handle(&Tvstup::Button3Click), "");
+    const int middle = MemoLines();
     W().RadioButton1->SetChecked(true);
     W().Edit7->SetText("100");
     W().Edit14->SetText("0");
-    ASSERT_EQ(Slope(), "");
+    ASSERT_EQ(Handle(&Tvstup::Button11Click), "");
     std::vector<std::string> level = LinesFrom(first);
     level.resize(middle - first);
     EXPECT_EQ(LinesFrom(middle), level);
 }
 
-TEST_F(DerivedTables, MrdRefusesAHeightOnOrBelowTheLineOfSight) {
+TEST_F(DerivedTables, MrdRefusalsThenTheStartUpInputs) {
+    const int lines = MemoLines();
     for (const char* height : {"0", "-1"}) {
         W().Edit41->SetText(height);
-        const int first = W().Memo1->Lines().Count();
-        EXPECT_EQ(Run([this] { W().Button10Click(W().Button10); }),
-                  "Max. Traj. Height less than or equal to zero.");
+        EXPECT_EQ(Handle(&Tvstup::Button10Click), "Max. Traj. Height less than or equal to zero.");
         EXPECT_EQ(W().Edit6->Text() + W().Edit19->Text() + W().Edit16->Text(), "0.11000");
-        EXPECT_TRUE(LinesFrom(first).empty());
+        EXPECT_EQ(MemoLines(), lines);
     }
-}
-
-TEST_F(DerivedTables, MrdWithTheStartUpInputs) {
+    W().Edit41->SetText("4");
     W().Button5->SetEnabled(true);
-    ASSERT_EQ(Run([this] { W().Button10Click(W().Button10); }), "");
-    const EngineState& e = Engine();
-    const double gee = e.Mrd.GeeDistance;
+    ASSERT_EQ(Handle(&Tvstup::Button10Click), "");
+    const double gee = Engine().Mrd.GeeDistance;
     EXPECT_EQ(W().Edit16->Text(), "-0.04");
     EXPECT_EQ(W().Edit19->Text(), FloatToStr(RoundToDecimals(gee, 0)));
     EXPECT_EQ(W().RadioGroup3->ItemIndex(), 1);
     EXPECT_FALSE(W().CheckBox10->Checked() || W().CheckBox3->Checked() || W().Button5->Enabled());
-    const std::vector<std::string> results = LinesFrom(W().Memo1->Lines().Count() - 3);
+    const std::vector<std::string> results = Tail(3);
     EXPECT_EQ(results[0],
               "  Maximum Trajectory Height:                                        4.0  cm");
     EXPECT_EQ(results[1], FormatLine("  MRD (=The Most Recommended Distance), GEE: %6.0f  m", gee));
 
-    // The same search again, watching every run's apex: the last one lies
-    // within half a percent of 99 % of 4 cm.
+    // The same search again, watching every run: the last apex lies within
+    // half a percent of 99 % of 4 cm.
     W().PrepareComputation();
     Engine().Settings.ComputationMode = 3;
     double apex = 0;

@@ -1,5 +1,4 @@
-// "Compute" of "Reticle Calculation": the reticle table, its listing and the
-// wind it leaves behind.
+// "Compute" of "Reticle Calculation": the table, its listing and the wind.
 #include <algorithm>
 
 #include "calculator_fixture.h"
@@ -11,9 +10,7 @@ namespace {
 
 class ReticleWindow : public CalculatorHandlers {
   protected:
-    std::string Press() {
-        return Run([this] { W().Button19Click(W().Button19); });
-    }
+    std::string Press() { return Handle(&Tvstup::Button19Click); }
     bool Listed(const std::string& line) { return W().Memo1->Lines().IndexOf(line) >= 0; }
     const double* V() { return Engine().MilDot.MilDotVertical; }
     const double* H() { return Engine().MilDot.MilDotHorizontal; }
@@ -24,9 +21,8 @@ class ReticleWindow : public CalculatorHandlers {
 TEST_F(ReticleWindow, MilDotZeroRangesAndNoHoldsWithoutWind) {
     W().RadioGroup8->SetItemIndex(0);  // "Distance"
     ASSERT_EQ(Press(), "");
-    // The centre mark (6) is the zeroed line of sight: within one integration
-    // step (well under a metre) of the 100 m zero. A 100 m zero never rises
-    // to the marks above it; the met marks lie further out downwards.
+    // The centre mark (6) lies within a step of the 100 m zero; the marks
+    // above it are never reached, those below lie further out.
     EXPECT_NEAR(V()[6], 100, 1);
     for (int i = 7; i <= 11; ++i) EXPECT_GT(V()[i], V()[i - 1]) << i;
     EXPECT_EQ(V()[5] + V()[1] + V()[0] + V()[12], 0);
@@ -40,7 +36,7 @@ TEST_F(ReticleWindow, MilDotZeroRangesAndNoHoldsWithoutWind) {
 TEST_F(ReticleWindow, WindHoldsAtTheShootingDistance) {
     W().Edit64->SetText("300");
     ASSERT_EQ(Press(), "");
-    // Drift is taken as proportional to the wind: j marks need j times the wind.
+    // Drift grows with the wind: j marks need j times the wind.
     ASSERT_GT(H()[1], 0);
     for (int j = 2; j <= 5; ++j) EXPECT_NEAR(H()[j], j * H()[1], j * 0.1) << j;
     // From 10 m/s on a hold is kept in whole m/s.
@@ -60,9 +56,8 @@ TEST_F(ReticleWindow, WindHoldsAtTheShootingDistance) {
 }
 
 TEST_F(ReticleWindow, OneMoaMarksWithoutListingAndRefusals) {
-    // Two marks of the 1-MOA reticle span one mark of the 2-MOA reticle of
-    // the same layout (their runs' frames differ by a sixth of a degree, so
-    // to within a metre); neither is listed.
+    // Two 1-MOA marks span one 2-MOA mark of the same layout, to within a
+    // metre (the runs' frames differ slightly); neither is listed.
     W().ComboBox7->SetItemIndex(1);
     ASSERT_EQ(Press(), "");
     const double twoMoa = V()[7];
@@ -89,8 +84,8 @@ TEST_F(ReticleWindow, SpeedAndAngleWindSurvivesSuccessAndFailure) {
     ASSERT_EQ(Press(), "");
     EXPECT_NEAR(Engine().Input.CrossWind, 2.5, WindTolerance);
 
-    // Marks of 17 degrees: the hold run, blowing its 20 m/s, climbs at 85
-    // degrees, a flight too long for the steps of a fixed 0.5 ms step.
+    // Marks of 17 degrees: the 20 m/s hold run climbs at 85 degrees, too long
+    // a flight for a fixed 0.5 ms step.
     W().CheckBox8->SetChecked(false);
     W().Edit42->SetText("7128");
     EXPECT_EQ(Press(), "Maximum Number of Steps was reached. Increase the Step.");

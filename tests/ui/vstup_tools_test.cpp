@@ -1,5 +1,5 @@
-// The calculator window's tool-window commands: "Add to List" into the list
-// window, "Graph to .bmp", the print commands and the windows it shows.
+// The calculator window's tool commands: "Add to List", "Graph to .bmp",
+// printing and the windows it shows.
 #include <unistd.h>
 
 #include <QApplication>
@@ -33,18 +33,12 @@ class ToolCommands : public CalculatorHandlers {
         W().Edit4->SetText("850");
         W().Edit22->SetText("0");
         W().Edit33->SetText("Match");
-        folder_ = std::filesystem::temp_directory_path() / ("tools_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder_);
     }
     void TearDown() override {
-        std::filesystem::remove_all(folder_);
         tabulka = nullptr;
         list_.reset();
         vstup = nullptr;
         CalculatorHandlers::TearDown();
-    }
-    std::string AddToList() {
-        return Run([this] { W().Button7Click(nullptr); });
     }
     int Rows() const { return list_->StringGrid1->RowCount() - 1; }
     // The row's seven cells joined by "|".
@@ -53,17 +47,18 @@ class ToolCommands : public CalculatorHandlers {
         for (int c = 2; c <= 7; ++c) cells += "|" + list_->StringGrid1->Cell(c, r);
         return cells;
     }
+    // A command shows its tool window, installed in its global as the program
+    // creates it, without blocking.
+    template <class T, class C>
+    void ExpectShows(C* command, T*& global) {
+        T window;
+        global = &window;
+        EXPECT_EQ(Run([&] { command->Click(); }), "");
+        EXPECT_TRUE(window.Visible() && !window.Window()->isModal());
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        global = nullptr;
+    }
     std::unique_ptr<Ttabulka> list_;
-    std::filesystem::path folder_;
-};
-
-// A tool window reachable through its global, as the program creates it.
-template <class T>
-struct Installed {
-    explicit Installed(T*& global) : global_(global) { global_ = &window; }
-    ~Installed() { global_ = nullptr; }
-    T window;
-    T*& global_;
 };
 
 TEST_F(ToolCommands, AddToListFillsRowOneAfterClearingThenAppends) {
@@ -72,12 +67,12 @@ TEST_F(ToolCommands, AddToListFillsRowOneAfterClearingThenAppends) {
     W().Button7->Click();
     ASSERT_EQ(Rows(), 1);
     EXPECT_EQ(ListRow(1), "7.85|0.462|G1|10.89|850|60|Match");
-    EXPECT_EQ(AddToList(), "");
+    EXPECT_EQ(Handle(&Tvstup::Button7Click), "");
     EXPECT_EQ(Rows(), 2);
     EXPECT_EQ(Engine().Input.MuzzleVelocity, 0);  // the records keep the last computation's
 
     W().RadioGroup5->SetItemIndex(0);  // "Form Factor "
-    EXPECT_EQ(AddToList(), "List works only with Ballistic Coefficient.");
+    EXPECT_EQ(Handle(&Tvstup::Button7Click), "List works only with Ballistic Coefficient.");
     EXPECT_EQ(Rows(), 2);
 }
 
@@ -90,15 +85,15 @@ TEST_F(ToolCommands, VariableModeAddsTheTickedBandsOnly) {
     W().Edit36->SetText("0.5");
     W().Edit31->SetText("700");
     W().Edit34->SetText("500");
-    EXPECT_EQ(AddToList(), "");
+    EXPECT_EQ(Handle(&Tvstup::Button7Click), "");
     ASSERT_EQ(Rows(), 3);
     EXPECT_EQ(ListRow(1), "7.85|0.5|G1|10.89|850|60|Match");
     EXPECT_EQ(ListRow(2), "7.85|0.447|vari.|10.89|700|60| Variable Ballistic Coefficient");
     EXPECT_EQ(ListRow(3), "7.85|0.405|vari.|10.89|500|60| Variable Ballistic Coefficient");
 }
 
-// Before any computation the bullet's mass and diameter are still 0; the
-// correction needs neither, and the engine records stay as they were.
+// Before any computation the bullet's mass is still 0: the correction needs
+// none, and leaves the engine records as they were.
 TEST_F(ToolCommands, ChronographCorrectionWorksOnCopies) {
     for (const int mode : {1, 2}) {
         tabulka->Button1Click(nullptr);
@@ -106,40 +101,42 @@ TEST_F(ToolCommands, ChronographCorrectionWorksOnCopies) {
         W().Edit22->SetText("10");
         const InputParameters before = Engine().Input;
         const double band1 = Engine().SteppedBc.Bands[0].Coefficient;
-        EXPECT_EQ(AddToList(), "");
+        EXPECT_EQ(Handle(&Tvstup::Button7Click), "");
         const double listed = StrToFloat(list_->StringGrid1->Cell(5, 1));
         EXPECT_GT(listed, 850);
         EXPECT_EQ(listed, std::round(listed));
-        const InputParameters& after = Engine().Input;
-        EXPECT_EQ(after.MuzzleVelocity, before.MuzzleVelocity);
-        EXPECT_EQ(after.BallisticCoefficient, before.BallisticCoefficient);
-        EXPECT_EQ(after.FormFactor, before.FormFactor);
-        EXPECT_EQ(after.BulletMass, 0);
+        const InputParameters& a = Engine().Input;
+        EXPECT_EQ(std::tie(a.MuzzleVelocity, a.BallisticCoefficient, a.FormFactor, a.BulletMass),
+                  std::tie(before.MuzzleVelocity, before.BallisticCoefficient, before.FormFactor,
+                           before.BulletMass));
         EXPECT_EQ(Engine().SteppedBc.Bands[0].Coefficient, band1);
     }
     // A refused correction adds no row.
     const int rows = Rows();
     W().Edit22->SetText("-1");
-    EXPECT_EQ(AddToList(), "Distance of Chronograph less than or equal to zero.");
+    EXPECT_EQ(Handle(&Tvstup::Button7Click), "Distance of Chronograph less than or equal to zero.");
     EXPECT_EQ(Rows(), rows);
 }
 
 TEST_F(ToolCommands, GraphToBmpWritesThePictureOrNothing) {
-    const auto path = folder_ / "graph.bmp";
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("tools_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const auto path = folder / "graph.bmp";
     services_.AnswerFileDialog(std::nullopt);
-    EXPECT_EQ(Run([this] { W().Button9Click(nullptr); }), "");
+    EXPECT_EQ(Handle(&Tvstup::Button9Click), "");
     EXPECT_FALSE(std::filesystem::exists(path));
-
     services_.AnswerFileDialog(path.string());
-    EXPECT_EQ(Run([this] { W().Button9Click(nullptr); }), "");
+    EXPECT_EQ(Handle(&Tvstup::Button9Click), "");
     const QImage written(QString::fromStdString(path.string()));
     EXPECT_EQ(written.width(), W().Graf0->Picture()->Width());
     EXPECT_EQ(written.height(), W().Graf0->Picture()->Height());
     EXPECT_GT(written.width(), 0);
 
-    services_.AnswerFileDialog((folder_ / "missing" / "graph.bmp").string());
-    Run([this] { W().Button9Click(nullptr); });
+    services_.AnswerFileDialog((folder / "missing" / "graph.bmp").string());
+    Handle(&Tvstup::Button9Click);
     EXPECT_EQ(services_.messages, std::vector<std::string>{FileWriteFailedMessage});
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(ToolCommands, PrintCommandsPrintOnePageEach) {
@@ -151,29 +148,14 @@ TEST_F(ToolCommands, PrintCommandsPrintOnePageEach) {
 }
 
 TEST_F(ToolCommands, EachCommandShowsItsWindowWithoutBlocking) {
-    Installed<Tprevody> units(prevody);
-    Installed<Tkoeficienty> conversion(koeficienty);
-    Installed<Tnmv> atmosphere(nmv);
-    Installed<Tteplotaprachu> powder(teplotaprachu);
-    Installed<Tenergie> energy(energie);
-    Installed<Toprogramu> about(oprogramu);
-    Installed<Tgrafodporu> dragGraph(grafodporu);
-    const std::pair<std::function<void()>, TForm*> commands[] = {
-        {[this] { W().Pevodyjednotek1->Click(); }, &units.window},
-        {[this] { W().Pevodykoeficient1->Click(); }, &conversion.window},
-        {[this] { W().Nadmoskvka1->Click(); }, &atmosphere.window},
-        {[this] { W().Teplotaprachu1->Click(); }, &powder.window},
-        {[this] { W().Energie1->Click(); }, &energy.window},
-        {[this] { W().Oprogramu1->Click(); }, &about.window},
-        {[this] { W().Button16->Click(); }, &dragGraph.window},
-        {[this] { W().Button1->Click(); }, list_.get()},
-    };
-    for (const auto& [command, window] : commands) {
-        EXPECT_EQ(Run(command), "");
-        EXPECT_TRUE(window->Visible());
-        EXPECT_FALSE(window->Window()->isModal());
-    }
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    ExpectShows(W().Pevodyjednotek1, prevody);
+    ExpectShows(W().Pevodykoeficient1, koeficienty);
+    ExpectShows(W().Nadmoskvka1, nmv);
+    ExpectShows(W().Teplotaprachu1, teplotaprachu);
+    ExpectShows(W().Energie1, energie);
+    ExpectShows(W().Oprogramu1, oprogramu);
+    ExpectShows(W().Button16, grafodporu);
+    ExpectShows(W().Button1, tabulka);
     // The calculator window still takes its commands.
     W().Button2->Click();
     EXPECT_EQ(W().Memo1->Lines().Count(), 0);

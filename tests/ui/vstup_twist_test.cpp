@@ -4,9 +4,8 @@
 // The start-up bullet: 7.85 mm, 31.4 mm long. Greenhill's constant is 120 up
 // to 457 m/s, 150 up to 853 m/s and 180 above.
 TEST_F(CalculatorHandlers, TwistRulesGreenhillThresholdsAndRefusals) {
-    auto press = [this] { return Run([this] { W().Button13Click(W().Button13); }); };
-    TStrings& memo = W().Memo1->Lines();
-    const int lines = memo.Count();
+    auto press = [this] { return Handle(&Tvstup::Button13Click); };
+    const int lines = MemoLines();
     W().Edit23->SetText("0");
     EXPECT_EQ(press(), "Method is not chosen.");
     W().ComboBox4->SetItemIndex(2);
@@ -17,7 +16,7 @@ TEST_F(CalculatorHandlers, TwistRulesGreenhillThresholdsAndRefusals) {
     W().Edit3->SetText("7.85");
     W().Edit4->SetText("-800");
     EXPECT_EQ(press(), "Velocity less than or equal to zero.");
-    EXPECT_EQ(memo.Count(), lines);
+    EXPECT_EQ(MemoLines(), lines);
 
     const struct {
         int method;
@@ -31,10 +30,9 @@ TEST_F(CalculatorHandlers, TwistRulesGreenhillThresholdsAndRefusals) {
         W().ComboBox4->SetItemIndex(c.method);
         W().Edit4->SetText(c.velocity);
         EXPECT_EQ(press(), "") << c.velocity;
-        EXPECT_EQ(memo[memo.Count() - 3], "  ");
-        EXPECT_EQ(memo[memo.Count() - 2],
-                  std::string("  Maximum Barrel Twist:      ") + c.inches + "  in.");
-        EXPECT_EQ(memo[memo.Count() - 1],
-                  std::string("  Maximum Barrel Twist:     ") + c.centimetres + "  cm");
+        EXPECT_EQ(Tail(3),
+                  (std::vector<std::string>{
+                      "  ", std::string("  Maximum Barrel Twist:      ") + c.inches + "  in.",
+                      std::string("  Maximum Barrel Twist:     ") + c.centimetres + "  cm"}));
     }
 }

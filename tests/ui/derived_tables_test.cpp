@@ -47,7 +47,7 @@ std::vector<RangeTableRow> SlopeRows(double spacing, int lastPoint, const SlopeS
 
 }  // namespace
 
-TEST(SlopeTableRows, EndRow) {
+TEST(SlopeTableRows, EndRowHeightsAndClicks) {
     // Beyond the target; on a step; at the target; 1 m beyond it or the last row.
     const double cases[][4] = {{3, 35, 103.5, 105},
                                {5, 20, 98, 100},
@@ -60,10 +60,7 @@ TEST(SlopeTableRows, EndRow) {
         EXPECT_EQ(rows.back().X, lastX);
         EXPECT_EQ(rows[rows.size() - 2].X, lastX == 100 ? 75 : 100);
     }
-}
-
-// A target 20 m up at 200 m: the path stays 4 cm under the line to it.
-TEST(SlopeTableRows, HeightsAndClicksFromTheTiltedLine) {
+    // A target 20 m up at 200 m: the path stays 4 cm under the line to it.
     const RangeTableRow r = SlopeRows(3, 70, {20, 200})[1];
     const double delta = std::atan(0.1) * 57.2957795;
     const double slant = 25 / std::cos(delta * 0.0174532925239284);

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/numeric.h"
-#include "tests/tools/tool_window_fixture.h"
+#include "tests/tools/tool_fixture.h"
 #include "tools/Koeficienty1.h"
 
 namespace {

@@ -1,15 +1,12 @@
 // The list window: saving and loading under both separators, the row click
-// into the calculator window, sorting, and the row commands.
-#include <unistd.h>
-
-#include <QLocale>
+// into the calculator window, sorting and the row commands.
 #include <QTableWidget>
-#include <filesystem>
+#include <QTemporaryDir>
 #include <fstream>
 #include <vector>
 
 #include "platform/safefile.h"
-#include "tests/tools/tool_window_fixture.h"
+#include "tests/tools/tool_fixture.h"
 #include "tools/Tabulka1.h"
 
 namespace {
@@ -18,16 +15,6 @@ using Rows = std::vector<std::vector<std::string>>;
 
 class ListWindow : public ToolWindowTest<Ttabulka> {
   protected:
-    void SetUp() override {
-        ToolWindowTest::SetUp();
-        folder_ =
-            std::filesystem::temp_directory_path() / ("list_window_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::filesystem::remove_all(folder_);
-        ToolWindowTest::TearDown();
-    }
     // Replaces the data rows with these cells (columns 1 to 7).
     void Put(const Rows& rows) {
         TStringGrid* g = T().StringGrid1;
@@ -43,12 +30,13 @@ class ListWindow : public ToolWindowTest<Ttabulka> {
         }
         return rows;
     }
-    std::string Save(const std::string& name) {
-        services_.AnswerFileDialog((folder_ / name).string());
+    std::string Path(const char* name) { return folder_.filePath(name).toStdString(); }
+    std::string Save(const char* name) {
+        services_.AnswerFileDialog(Path(name));
         return Run([this] { T().Button4Click(nullptr); });
     }
-    std::string Load(const std::string& name) {
-        services_.AnswerFileDialog((folder_ / name).string());
+    std::string Load(const char* name) {
+        services_.AnswerFileDialog(Path(name));
         return Run([this] { T().Button3Click(nullptr); });
     }
     void Click(int row) {
@@ -56,7 +44,7 @@ class ListWindow : public ToolWindowTest<Ttabulka> {
         T().StringGrid1MouseDown(nullptr, mbLeft, 0, table->columnViewportPosition(1) + 5,
                                  table->rowViewportPosition(row) + 5);
     }
-    std::filesystem::path folder_;
+    QTemporaryDir folder_;
 };
 
 const Rows Bullets = {
@@ -87,10 +75,10 @@ TEST_F(ListWindow, SavedListLoadsBackUnderBothSeparators) {
 }
 
 TEST_F(ListWindow, RefusedSaveAndBadFilesChangeNothing) {
-    ASSERT_TRUE(WriteFileAtomically((folder_ / "old.txt").string(), "old"));
+    ASSERT_TRUE(WriteFileAtomically(Path("old.txt"), "old"));
     Put({Bullets[0], {"7.62", "0.462", "G 1", "10.89", "800", "60", ""}});
     EXPECT_EQ(Save("old.txt"), "Row 2 has an empty cell or a blank inside a word.");
-    std::ifstream in(folder_ / "old.txt");
+    std::ifstream in(Path("old.txt"));
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");
 
     const Rows before = Grid();

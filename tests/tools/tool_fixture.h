@@ -1,39 +1,38 @@
-// A calculator window for the tool window under test to read, with scripted
-// services and a clean engine.
+// A calculator window that the tool windows reach as the program's windows do,
+// and for ToolWindowTest one tool window of the test's own.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <QLocale>
-#include <functional>
 #include <memory>
-#include <string>
-#include <utility>
 
-#include "engine/state.h"
-#include "platform/base.h"
-#include "platform/testing/scripted_services.h"
-#include "ui/Vstup1.h"
+#include "tests/ui/calculator_fixture.h"
 
-class ToolWindowTest : public ::testing::Test {
+class ToolTest : public CalculatorHandlers {
   protected:
     void SetUp() override {
-        QLocale::setDefault(QLocale::c());
-        ResetEngineState();
-        vstup = new Tvstup();
+        CalculatorHandlers::SetUp();
+        vstup = window_.get();
     }
-    void TearDown() override { delete std::exchange(vstup, nullptr); }
-
-    Tvstup& Calc() { return *vstup; }
-    // Runs an action as an event does: the message it ended with, or "".
-    std::string Run(const std::function<void()>& action) {
-        services_.messages.clear();
-        try {
-            action();
-        } catch (const EAbort&) {
-        }
-        return services_.messages.empty() ? "" : services_.messages.back();
+    void TearDown() override {
+        vstup = nullptr;
+        CalculatorHandlers::TearDown();
     }
+    std::string Press(TButton* button) {
+        return Run([button] { button->Click(); });
+    }
+};
 
-    ScriptedServices services_;
+template <class Window>
+class ToolWindowTest : public ToolTest {
+  protected:
+    void SetUp() override {
+        ToolTest::SetUp();
+        tool_ = std::make_unique<Window>();
+    }
+    void TearDown() override {
+        tool_.reset();
+        ToolTest::TearDown();
+    }
+    Window& T() { return *tool_; }
+
+    std::unique_ptr<Window> tool_;
 };

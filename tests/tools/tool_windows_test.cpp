@@ -1,81 +1,40 @@
 // The small tool windows as the user drives them: fields, buttons, messages.
-#include <gtest/gtest.h>
-
-#include <QLocale>
-#include <functional>
-#include <memory>
-#include <string>
-
-#include "engine/state.h"
-#include "platform/base.h"
-#include "platform/testing/scripted_services.h"
+#include "tests/tools/tool_fixture.h"
 #include "tools/Energie1.h"
 #include "tools/Nmv1.h"
 #include "tools/Oprogramu1.h"
 #include "tools/Prevody1.h"
 #include "tools/Teplotaprachu1.h"
 #include "tools/unit_table.h"
-#include "ui/Vstup1.h"
 
 namespace {
 
-class ToolWindows : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        QLocale::setDefault(QLocale::c());
-        ResetEngineState();
-        calculator_ = std::make_unique<Tvstup>();
-        vstup = calculator_.get();
-    }
-    void TearDown() override {
-        vstup = nullptr;
-        calculator_.reset();
-        QLocale::setDefault(QLocale::c());
-    }
-
-    // Presses a button as an event does: the message it ended with, "" when
-    // it ran through.
-    std::string Press(TButton* button) {
-        services_.messages.clear();
-        try {
-            button->Click();
-        } catch (const EAbort&) {
-            return services_.messages.empty() ? "(silent abort)" : services_.messages.back();
-        }
-        return services_.messages.empty() ? "" : "(message without abort)";
-    }
-
-    ScriptedServices services_;
-    std::unique_ptr<Tvstup> calculator_;
-};
+using ToolWindows = ToolTest;
 
 TEST_F(ToolWindows, UnitButtonsConvertEachWayAndLeaveTheSource) {
     Tprevody w;
-    w.Find<TEdit>("Edit1")->SetText("1");
-    EXPECT_EQ(Press(w.Find<TBitBtn>("BitBtn2")), "");
-    EXPECT_EQ(w.Find<TEdit>("Edit2")->Text(), "15.4324");
-    EXPECT_EQ(w.Find<TEdit>("Edit1")->Text(), "1");
-    w.Find<TEdit>("Edit14")->SetText("2");
-    Press(w.Find<TBitBtn>("BitBtn13"));
-    EXPECT_EQ(w.Find<TEdit>("Edit13")->Text(), "56.699");
-    w.Find<TEdit>("Edit18")->SetText("x");
-    EXPECT_THROW(w.Find<TBitBtn>("BitBtn18")->Click(), EConvertError);
-    EXPECT_EQ(w.Find<TEdit>("Edit17")->Text(), "0");
+    const auto edit = [&w](const char* name) { return w.Find<TEdit>(name); };
+    const auto button = [&w](const char* name) { return w.Find<TBitBtn>(name); };
+    edit("Edit1")->SetText("1");
+    EXPECT_EQ(Press(button("BitBtn2")), "");
+    EXPECT_EQ(edit("Edit2")->Text(), "15.4324");
+    EXPECT_EQ(edit("Edit1")->Text(), "1");
+    edit("Edit14")->SetText("2");
+    Press(button("BitBtn13"));
+    EXPECT_EQ(edit("Edit13")->Text(), "56.699");
+    edit("Edit18")->SetText("x");
+    EXPECT_THROW(button("BitBtn18")->Click(), EConvertError);
+    EXPECT_EQ(edit("Edit17")->Text(), "0");
     // A result beyond the doubles is refused and the target keeps its text.
-    w.Find<TEdit>("Edit1")->SetText("1e308");
-    EXPECT_EQ(Press(w.Find<TBitBtn>("BitBtn2")), ResultTooLargeMessage);
-    EXPECT_EQ(w.Find<TEdit>("Edit2")->Text(), "15.4324");
-}
-
-// Each arrow's shaft runs into its head: the middle column of the glyph is
-// black from one end to the other, with no gap between shaft and head.
-TEST_F(ToolWindows, UnitArrowsHaveNoGapBetweenShaftAndHead) {
-    Tprevody w;
+    edit("Edit1")->SetText("1e308");
+    EXPECT_EQ(Press(button("BitBtn2")), ResultTooLargeMessage);
+    EXPECT_EQ(edit("Edit2")->Text(), "15.4324");
+    // The middle column of each arrow is black from end to end: no gap
+    // between shaft and head.
     for (const char* name : {"BitBtn1", "BitBtn2"}) {
-        TPicture& glyph = *w.Find<TBitBtn>(name)->Glyph();
-        const int middle = glyph.Width() / 2;
+        TPicture& glyph = *button(name)->Glyph();
         for (int y = 0; y < glyph.Height(); ++y)
-            EXPECT_EQ(glyph.Pixel(middle, y), clBlack) << name << " at y = " << y;
+            EXPECT_EQ(glyph.Pixel(glyph.Width() / 2, y), clBlack) << name << " at y = " << y;
     }
 }
 
@@ -85,10 +44,9 @@ TEST_F(ToolWindows, AtmosphereShowsRoundedResultsAndKeepsThemOnRefusal) {
     EXPECT_EQ(w.Edit2->Text(), "1013,25");
     w.Edit4->SetText("0");
     EXPECT_EQ(Press(w.Button1), "");
-    EXPECT_EQ(w.Label13->Text(), "15");
-    EXPECT_EQ(w.Label14->Text(), "1013,25");
-    EXPECT_EQ(w.Label16->Text(), "1,225");
-    EXPECT_EQ(w.Label18->Text(), "340,29");
+    std::string shown;
+    for (TLabel* l : {w.Label13, w.Label14, w.Label16, w.Label18}) shown += l->Text() + " ";
+    EXPECT_EQ(shown, "15 1013,25 1,225 340,29 ");
     w.Edit1->SetText("-300");
     EXPECT_EQ(Press(w.Button1), "Air Temperature too low.");
     w.Edit3->SetText("9000,5");
@@ -97,11 +55,11 @@ TEST_F(ToolWindows, AtmosphereShowsRoundedResultsAndKeepsThemOnRefusal) {
 }
 
 TEST_F(ToolWindows, VelocityWindowFollowsTheCalculatorsVelocity) {
-    calculator_->Edit4->SetText("850");
+    W().Edit4->SetText("850");
     Tteplotaprachu w;
     EXPECT_EQ(w.Edit1->Text(), "850");
     EXPECT_EQ(w.Edit4->Text(), "850");
-    calculator_->Edit4->SetText("800");
+    W().Edit4->SetText("800");
     w.Edit1->SetText("700");
     w.FormActivate(&w);
     EXPECT_EQ(w.Edit1->Text(), "800");
@@ -115,18 +73,17 @@ TEST_F(ToolWindows, VelocityWindowFollowsTheCalculatorsVelocity) {
 }
 
 TEST_F(ToolWindows, EnergyWindowCopiesOnceAndShowsBothUnitSystems) {
-    calculator_->Edit4->SetText("800");
-    calculator_->Edit2->SetText("15");
-    calculator_->Edit3->SetText("7.62");
+    W().Edit4->SetText("800");
+    W().Edit2->SetText("15");
+    W().Edit3->SetText("7.62");
     Tenergie w;
-    calculator_->Edit4->SetText("900");
+    W().Edit4->SetText("900");
     EXPECT_EQ(w.Edit1->Text(), "800");
     EXPECT_EQ(Press(w.Button1), "");
-    EXPECT_EQ(w.Label1->Text(), "4800");
-    EXPECT_EQ(w.Label10->Text(), "12");
-    EXPECT_EQ(w.Label11->Text(), "608");
-    EXPECT_EQ(w.Label21->Text(), "3540.3");
-    EXPECT_EQ(w.Label24->Text(), "0.367");
+    std::string shown;
+    for (TLabel* l : {w.Label1, w.Label10, w.Label11, w.Label21, w.Label24})
+        shown += l->Text() + " ";
+    EXPECT_EQ(shown, "4800 12 608 3540.3 0.367 ");
     w.CheckBox2->SetChecked(false);
     EXPECT_EQ(w.Find<TLabel>("Label4")->Text(), "gr");
     EXPECT_EQ(w.Edit2->Text(), "15");

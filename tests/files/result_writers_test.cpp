@@ -1,5 +1,4 @@
-// The result files written from hand-made trajectory arrays: the header block,
-// the table files, the up/downhill form and the all-data file, against texts
+// The result files written from hand-made trajectory arrays, against texts
 // built here from the file formats.
 #include <gtest/gtest.h>
 
@@ -28,9 +27,6 @@ std::unique_ptr<TrajectoryArrays> Shot(int lastPoint) {
         t->TrajWindage[k] = 0.1 * k;
         t->TrajTime[k] = 0.0125 * k;
         t->TrajVelocityX[k] = 800 - 2 * k;
-        t->TrajVelocityY[k] = 0.5;
-        t->TrajInclination[k] = -0.01 * k;
-        t->TrajSpecificEnergy[k] = 40 - 0.1 * k;
     }
     t->LastPointIndex = lastPoint;
     return t;
@@ -72,8 +68,6 @@ ResultsTable Table(double step, double zeroRange) {
         table.Columns[WindageClicksColumn] = true;
     table.Rows.RangeStep = step;
     table.Rows.ZeroRange = zeroRange;
-    table.Rows.BulletMass = 0.01089;
-    table.Rows.MuzzleVelocity = 800;
     table.Rows.ClickValue = Click;
     return table;
 }

@@ -1,6 +1,5 @@
-// "Save" on the calculator window after a computation: the options window, the
-// file dialog, the table step of the saved table, the file written, and what a
-// failed action or a failed write leaves behind.
+// "Save" on the calculator window after a computation: the file written, its
+// table step, and what a failed action or a failed write leaves behind.
 #include <cmath>
 #include <filesystem>
 #include <fstream>

@@ -1,4 +1,4 @@
-// A results header as the writer writes it, for the tests of its reader.
+// A results header and its text as the writer writes it, for the file tests.
 #pragma once
 
 #include <sstream>
@@ -44,8 +44,8 @@ inline std::string WithValue(std::string text, const std::string& label, const s
     return text.replace(colon, end == std::string::npos ? end : end - colon, value);
 }
 
-inline std::string WithCrLf(const std::string& text) {
-    std::string out;
-    for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    return out;
+inline std::string WithCrLf(std::string text) {
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2))
+        text.insert(at, 1, '\r');
+    return text;
 }

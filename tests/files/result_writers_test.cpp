@@ -1,9 +1,8 @@
-// The result files written from hand-made trajectory arrays: the header block
-// in its three forms, the table files with their rows and columns, the
-// up/downhill form and the all-data file. Expected texts are built here from
-// the file formats.
+// The result files written from hand-made trajectory arrays, against texts
+// built here from the file formats.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <sstream>
@@ -12,6 +11,7 @@
 #include "engine/numeric.h"
 #include "files/ResultsFiles.h"
 #include "platform/sysutils.h"
+#include "tests/files/example_header.h"
 
 namespace {
 
@@ -27,53 +27,37 @@ std::unique_ptr<TrajectoryArrays> Shot(int lastPoint) {
         t->TrajWindage[k] = 0.1 * k;
         t->TrajTime[k] = 0.0125 * k;
         t->TrajVelocityX[k] = 800 - 2 * k;
-        t->TrajVelocityY[k] = 0.5;
-        t->TrajInclination[k] = -0.01 * k;
-        t->TrajSpecificEnergy[k] = 40 - 0.1 * k;
     }
     t->LastPointIndex = lastPoint;
     return t;
 }
 
+// Dry air at standard pressure, so the density line is the standard 1.2250.
 ResultsHeaderData Header() {
-    ResultsHeaderData h;
-    h.AmmoName = "308 Sierra MatchKing 168gr.";
-    InputParameters& in = h.Input;
-    in.BallisticCoefficient = 0.462;
-    in.FormFactor = 0.5;
-    in.BulletMass = 0.01089;
-    in.BulletDiameter = 0.00785;
-    in.MuzzleVelocity = 800;
-    in.SightHeight = 0.04;
-    in.DepartureAngle = 0.1;
-    in.ZeroRange = 100;
-    in.AirTemperature = 288.15;
-    in.AirPressure = 101325;
-    in.Gravity = 9.81;
-    h.SteppedBc.CoefficientMode = 1;
-    h.IntegrationStep = 0.0005;
+    ResultsHeaderData h = ExampleHeader();
+    h.Input.AirPressure = 101325;
+    h.Input.AirHumidity = 0;
     return h;
 }
 
 // The text header of Header(), line by line as the format states it.
 std::string TextHeader() {
     return "\n            *** Vantorra *** \n" + std::string(50, '-') + "\n" +
-           "                   Melvask \n" + std::string(50, '-') + "\n" +
-           "\n Ammo: 308 Sierra MatchKing 168gr.\n" + "\n Drag Function: G1 " +
-           "\n BC [lb/in2]:                   0.4620  " +
-           "\n Form Factor [-]:               0.5000  " +
+           "                   Melvask \n" + std::string(50, '-') + "\n" + "\n Ammo: 308 Win\n" +
+           "\n Drag Function: G1 " + "\n BC [lb/in2]:                   0.4620  " +
+           "\n Form Factor [-]:               1.0152  " +
            "\n Bullet Weight [g]:             10.8900  " +
            "\n Bullet Diameter [mm]:          7.8500  " +
-           "\n Muzzle Velocity [m/s]:         800.0  " +
-           "\n Sight Height [mm]:             40.0  " +
-           "\n Angle of Departure [deg]:      0.100000  " +
+           "\n Muzzle Velocity [m/s]:         800.5  " +
+           "\n Sight Height [mm]:             50.0  " +
+           "\n Angle of Departure [deg]:      0.123456  " +
            "\n Zero Range [m]:                100  " + "\n 1 Click:                       1/4 MOA" +
            "\n Air Temperature [C]:           15.0  " +
            "\n Air Pressure [hPa]:           1013.2  " +
            "\n Air Humidity [%]:               0.0  " +
            "\n Air Density [kg/m3]:           1.2250  " +
-           "\n Cross Wind [m/s]:               0.0  " + "\n Longitudinal Wind [m/s]:        0.0  " +
-           "\n Vertical Wind [m/s]:            0.0  " +
+           "\n Cross Wind [m/s]:              -2.5  " + "\n Longitudinal Wind [m/s]:        1.0  " +
+           "\n Vertical Wind [m/s]:            0.5  " +
            "\n Gravity Acceleration [m/s2]:   9.810  " + "\n Computation Step [ms]:         0.50  ";
 }
 
@@ -84,8 +68,6 @@ ResultsTable Table(double step, double zeroRange) {
         table.Columns[WindageClicksColumn] = true;
     table.Rows.RangeStep = step;
     table.Rows.ZeroRange = zeroRange;
-    table.Rows.BulletMass = 0.01089;
-    table.Rows.MuzzleVelocity = 800;
     table.Rows.ClickValue = Click;
     return table;
 }
@@ -110,24 +92,17 @@ std::vector<std::string> TableLines(const std::string& file, const std::string& 
     return lines;
 }
 
-std::vector<double> FirstColumn(const std::vector<std::string>& rows, size_t from) {
-    std::vector<double> x;
-    for (size_t i = from; i < rows.size(); ++i) x.push_back(std::stod(rows[i]));
-    return x;
-}
-
-char CommaSeparator() {
-    return ',';
+bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
 }
 
 }  // namespace
 
 TEST(ResultsTextFile, DefaultColumnsByteExact) {
     const auto t = Shot(30);
-    std::string expected = TextHeader() + "\n" + "\n\n" +
-                           "  X [m]    Y [Clicks]     T [ms]   Wind [Clicks]" + "\n " +
-                           std::string(52, '-');
-    expected += "\n    0         0.0         0          0.0";
+    std::string expected = TextHeader() + "\n\n\n" +
+                           "  X [m]    Y [Clicks]     T [ms]   Wind [Clicks]\n " +
+                           std::string(52, '-') + "\n    0         0.0         0          0.0";
     for (int k = 5; k <= 30; k += 5) {
         const double x = 10 * k;
         const double a = std::atan(0.01 * t->TrajHeight[k] / x) * 57.29577;
@@ -150,8 +125,10 @@ TEST(ResultsTextFile, ColumnsAndRows) {
               "   Wind [cm]   Wind [Clicks]   Inclin. [Deg]   Spec. En. [J/cm2]");
     EXPECT_EQ(lines[1], " --------------" + std::string(7 * 11 + 3 * 16, '-'));
     // The zero range gets its row between two steps; the last point its own.
-    EXPECT_EQ(FirstColumn(lines, 2), (std::vector<double>{0, 25, 50, 75, 100, 110, 125, 150, 175,
-                                                          200, 225, 250, 275, 300, 310}));
+    std::vector<double> x;
+    for (size_t i = 2; i < lines.size(); ++i) x.push_back(std::stod(lines[i]));
+    EXPECT_EQ(x, (std::vector<double>{0, 25, 50, 75, 100, 110, 125, 150, 175, 200, 225, 250, 275,
+                                      300, 310}));
     EXPECT_EQ(lines[6].substr(0, 41), "  100         0.0         0.0         0.0");
 
     table.Columns.fill(false);
@@ -170,13 +147,10 @@ TEST(ResultsHeader, CoefficientClickAndDragLines) {
     h.DragItem = -1;
     h.DragFileName = "/drag/m80\r\nx.drg";
     h.AmmoName = "Line\tbreak\n";
-    std::ostringstream out;
-    WriteResultsHeader(out, h);
-    const std::string text = out.str();
-    const double d = 0.00785;
+    const std::string text = Written(h);
     auto band = [&](const char* format, int k) {
         return FormatLine(format, bands[k][1], bands[k][0],
-                          1 / bands[k][0] / d / d * 0.01089 * 0.001422341);
+                          1 / bands[k][0] / 0.00785 / 0.00785 * 0.01089 * 0.001422341);
     };
     const char* below =
         "\n For Velocity below [m/s]: %4.1f  BC [lb/in2]: %4.4f  Form Factor [-]: %4.4f";
@@ -184,31 +158,28 @@ TEST(ResultsHeader, CoefficientClickAndDragLines) {
         "\n Ammo: Line break \n\n Drag Function: /drag/m80  x.drg" +
         band("\n For Velocity over [m/s]:  %4.1f  BC [lb/in2]: %4.4f  Form Factor [-]: %4.4f", 0) +
         band(below, 1) + band(below, 3) + "\n Bullet Weight [g]:";
-    EXPECT_NE(text.find(expected), std::string::npos) << text;
-    EXPECT_NE(text.find("\n 1 Click:                       0.250 MOA"), std::string::npos);
+    EXPECT_TRUE(Has(text, expected)) << text;
+    EXPECT_TRUE(Has(text, "\n 1 Click:                       0.250 MOA"));
 }
 
 TEST(ResultsCsvFile, SemicolonDialectUnderCommaLocale) {
-    SetDecimalSeparatorSource(CommaSeparator);
+    SetDecimalSeparatorSource([] { return ','; });
     const auto t = Shot(30);
     ResultsTable table = Table(100, 100);
-    table.Header.Input.MuzzleVelocity = 800.5;
     table.Header.ClickItem = 8;
     table.Columns.fill(false);
     table.Columns[HeightCmColumn] = table.Columns[HeightMoaColumn] = true;
     t->TrajHeight[10] = -12.25;
     const std::string semicolon = Csv(table, *t, CsvDialect::Semicolon);
     const std::string comma = Csv(table, *t, CsvDialect::Comma);
-    std::ostringstream text;
-    WriteResultsHeader(text, table.Header);
+    const std::string text = Written(table.Header);
     SetDecimalSeparatorSource(nullptr);
 
-    EXPECT_NE(semicolon.find("\n Muzzle Velocity [m/s]:         800,5  "), std::string::npos);
-    EXPECT_NE(semicolon.find("\n Zero Range [m]:                  100  "), std::string::npos);
-    EXPECT_NE(semicolon.find("\n 1 Click:                              0,25 MOA"),
-              std::string::npos);
-    EXPECT_NE(text.str().find("\n Muzzle Velocity [m/s]:         800.5  "), std::string::npos);
-    EXPECT_NE(comma.find("\n Muzzle Velocity [m/s]:         800.5  "), std::string::npos);
+    EXPECT_TRUE(Has(semicolon, "\n Muzzle Velocity [m/s]:         800,5  "));
+    EXPECT_TRUE(Has(semicolon, "\n Zero Range [m]:                  100  "));
+    EXPECT_TRUE(Has(semicolon, "\n 1 Click:                              0,25 MOA"));
+    for (const std::string& file : {text, comma})
+        EXPECT_TRUE(Has(file, "\n Muzzle Velocity [m/s]:         800.5  "));
     const std::vector<std::string> rows = TableLines(semicolon, " X [m] ;");
     EXPECT_EQ(rows[0], " X [m] ; Y [cm] ; Y [MOA] ;");
     EXPECT_EQ(rows[1], " 0 ; -4 ; 0 ;");  // the muzzle angle is never "-0"
@@ -225,12 +196,12 @@ TEST(AllDataTextFile, PointLines) {
     WriteAllDataText(out, Header(), options, *t);
     const std::string file = out.str();
     const std::string head =
-        TextHeader() + "\n" + "\n Including Drift" + "\n\n" +
+        TextHeader() + "\n\n Including Drift\n\n" +
         "    T[s];     X[m];    Y[m];      Z[m];  Vx[m/s];   Vy[m/s];  Vz[m/s]\n";
     ASSERT_EQ(file.substr(0, head.size()), head);
     const std::string points = file.substr(head.size());
     EXPECT_EQ(points.substr(0, 30), "  0.00000;  0.00000; -0.04000;");
     EXPECT_EQ(std::count(points.begin(), points.end(), '\n'), 1001);
     EXPECT_EQ(points.back(), '\n');
-    EXPECT_NE(points.find(";10000.00000;"), std::string::npos);  // a wider field, same separators
+    EXPECT_TRUE(Has(points, ";10000.00000;"));  // a wider field, same separators
 }

@@ -1,41 +1,27 @@
-// "Save" on the calculator window after a computation: the options window,
-// the file dialog, the table step of the saved table, the file written and
-// what a failed action or a failed write leaves behind.
-#include <gtest/gtest.h>
-
-#include <QLocale>
+// "Save" on the calculator window after a computation: the file written, its
+// table step, and what a failed action or a failed write leaves behind.
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <sstream>
 #include <string>
 
-#include "engine/state.h"
 #include "files/Nastaveniuloz1.h"
-#include "platform/base.h"
 #include "platform/safefile.h"
-#include "platform/testing/scripted_services.h"
-#include "ui/Vstup1.h"
+#include "platform/sysutils.h"
+#include "tests/ui/calculator_fixture.h"
 
 namespace {
 
-class Save : public ::testing::Test {
+class Save : public CalculatorHandlers {
   protected:
     void SetUp() override {
-        QLocale::setDefault(QLocale::c());
-        ResetEngineState();
+        CalculatorHandlers::SetUp();
         folder_ = std::filesystem::current_path();
-        char dir[] = "/tmp/vantorra-save-XXXXXX";
-        ASSERT_NE(mkdtemp(dir), nullptr);
-        dir_ = dir;
-        window_ = std::make_unique<Tvstup>();
-        options_ = std::make_unique<Tnastaveniuloz>();
-        nastaveniuloz = options_.get();
+        nastaveniuloz = &options_;
         // "Continue" unless a test closes the window instead.
         services_.onShowModal = [this](TForm&) {
-            if (pressContinue_) options_->Button1->Click();
+            if (pressContinue_) options_.Button1->Click();
         };
         W().CheckBox4->SetChecked(true);
         W().Edit15->SetText("300");
@@ -44,32 +30,25 @@ class Save : public ::testing::Test {
     }
     void TearDown() override {
         nastaveniuloz = nullptr;
-        options_.reset();
-        window_.reset();
+        CalculatorHandlers::TearDown();
         std::filesystem::current_path(folder_);
-        std::filesystem::remove_all(dir_);
     }
-    Tvstup& W() { return *window_; }
 
     // Presses "Save" with the file kind and answers the file dialog; returns the file.
     std::string SaveAs(int kind, const std::string& name) {
-        options_->RadioGroup1->SetItemIndex(kind);
-        services_.AnswerFileDialog(dir_ + "/" + name);
+        options_.RadioGroup1->SetItemIndex(kind);
+        services_.AnswerFileDialog(InitFileFolder() + name);
         W().Button5->Click();
-        std::ifstream in(dir_ + "/" + name, std::ios::binary);
         std::ostringstream text;
-        text << in.rdbuf();
+        text << std::ifstream(InitFileFolder() + name, std::ios::binary).rdbuf();
         return text.str();
     }
     static bool Has(const std::string& text, const std::string& part) {
         return text.find(part) != std::string::npos;
     }
 
-    ScriptedServices services_;
-    std::unique_ptr<Tvstup> window_;
-    std::unique_ptr<Tnastaveniuloz> options_;
+    Tnastaveniuloz options_;
     std::filesystem::path folder_;
-    std::string dir_;
     bool pressContinue_ = true;
 };
 
@@ -86,33 +65,31 @@ TEST_F(Save, TextAndCsvFilesOfTheDefaultComputation) {
     // Rows every 25 m to the 300 m limit, the last without a line end.
     EXPECT_EQ(file.substr(file.rfind('\n') + 1, 6), "  300 ");
     EXPECT_TRUE(services_.messages.empty());
-    EXPECT_EQ(std::filesystem::current_path(), dir_);
+    EXPECT_EQ(std::filesystem::current_path() / "", InitFileFolder());
 
     const std::string csv = SaveAs(2, "shot.csv");
     EXPECT_EQ(services_.fileRequests.back().fileName, "Vantorra.csv");
     EXPECT_TRUE(Has(csv, "\n X [m] , Y [Clicks] , T [ms] , Wind [Clicks]  ,\n    0 ,     0.0 ,"));
 }
 
-TEST_F(Save, ClosedOptionsWindowWritesNothing) {
+TEST_F(Save, NothingWrittenAfterAClosedOptionsWindowOrAFailedAction) {
     pressContinue_ = false;
     const int lines = W().Memo1->Lines().Count();
     EXPECT_EQ(SaveAs(0, "shot.txt"), "");
     EXPECT_TRUE(services_.fileRequests.empty());
     EXPECT_EQ(W().Memo1->Lines().Count(), lines);
-}
 
-TEST_F(Save, FailedWriteIsReported) {
-    std::ofstream(dir_ + "/plain") << "x";
-    SaveAs(0, "plain/shot.txt");
-    EXPECT_EQ(services_.messages, std::vector<std::string>{FileWriteFailedMessage});
-}
-
-TEST_F(Save, RefusedAfterAFailedAction) {
+    services_.modalForms.clear();
     W().CheckBox4->SetChecked(false);
-    W().CheckBox5->SetChecked(false);
     EXPECT_THROW(W().Button3Click(W().Button3), EAbort);
     W().Button5Click(W().Button5);
     EXPECT_TRUE(services_.modalForms.empty());
+}
+
+TEST_F(Save, FailedWriteIsReported) {
+    std::ofstream(InitFileFolder() + "plain") << "x";
+    SaveAs(0, "plain/shot.txt");
+    EXPECT_EQ(services_.messages, std::vector<std::string>{FileWriteFailedMessage});
 }
 
 TEST_F(Save, HeaderFollowsTheComputationsCoefficientMode) {

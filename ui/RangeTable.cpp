@@ -143,6 +143,16 @@ std::vector<std::string> RangeTableHead(const std::vector<std::string>& dragMode
     return head;
 }
 
+RangeTableSettings RangeTableSettingsOf(const EngineState& e, double stepFactor) {
+    RangeTableSettings s;
+    s.RangeStep = e.Settings.RangeStep * stepFactor;
+    s.ZeroRange = e.Input.ZeroRange;
+    s.BulletMass = e.Input.BulletMass;
+    s.MuzzleVelocity = e.Input.MuzzleVelocity;
+    s.ClickValue = e.Settings.ClickValue;
+    return s;
+}
+
 std::vector<RangeTableRow> SelectRangeTableRows(const TrajectoryArrays& t,
                                                 const RangeTableSettings& s) {
     std::vector<RangeTableRow> rows{MuzzleRow(t, s)};

@@ -78,6 +78,10 @@ std::vector<std::string> DragModelLines(bool variableBc, int dragItem, double ba
 std::vector<std::string> RangeTableHead(const std::vector<std::string>& dragModelLines,
                                         int lastPointIndex);
 
+// The settings of a table of the last run from the engine's records, with the
+// table step scaled by stepFactor (the selected step itself stays as it is).
+RangeTableSettings RangeTableSettingsOf(const EngineState& e, double stepFactor = 1);
+
 // The rows of the table run in the arrays, in ascending distance. Leaves the
 // speed and energy of the last row in CurrentSpeed and CurrentEnergy, and the
 // line of its interpolation in the interpolation record.

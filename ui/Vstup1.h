@@ -13,6 +13,7 @@
 #include <functional>
 #include <istream>
 #include <string>
+#include <vector>
 
 #include "platform/forms.h"
 
@@ -20,6 +21,7 @@ struct Reticle;
 struct ResultsHeaderData;
 struct DragFileData;
 struct ResultsHeaderRecord;
+struct RangeTableRow;
 
 class Tvstup : public TForm {
   public:
@@ -318,6 +320,10 @@ class Tvstup : public TForm {
     // step scaled by the factor.
     void RaiseTableStep(double stepFactor = 1);
     void WriteRangeTable();
+    // The drag-model lines of a table head, from the drag controls as they stand.
+    std::vector<std::string> TableDragModelLines() const;
+    // Appends a table to the result pane: head, rows, and "  " before and after.
+    void AppendTable(const std::vector<std::string>& head, const std::vector<RangeTableRow>& rows);
     void ShowResultControls();
 
     // (g) Uphill/downhill table.

@@ -98,25 +98,27 @@ void Tvstup::RaiseTableStep(double stepFactor) {
     }
 }
 
-void Tvstup::WriteRangeTable() {
-    EngineState& e = Engine();
-    // The table reaches the pane as one block.
-    std::vector<std::string> lines{"  "};
+std::vector<std::string> Tvstup::TableDragModelLines() const {
+    const EngineState& e = Engine();
     const bool variableBc = RadioGroup5->ItemIndex() == CoefficientVariable;
-    const std::vector<std::string> dragLines = DragModelLines(
-        variableBc, ComboBox6->ItemIndex(), e.Input.BallisticCoefficient, e.DragFileName);
-    for (const std::string& line : RangeTableHead(dragLines, e.Traj.LastPointIndex))
-        lines.push_back(line);
-    RangeTableSettings settings;
-    settings.RangeStep = e.Settings.RangeStep;
-    settings.ZeroRange = e.Input.ZeroRange;
-    settings.BulletMass = e.Input.BulletMass;
-    settings.MuzzleVelocity = e.Input.MuzzleVelocity;
-    settings.ClickValue = e.Settings.ClickValue;
-    for (const RangeTableRow& row : SelectRangeTableRows(e.Traj, settings))
-        lines.push_back(FormatRangeTableRow(row));
+    return DragModelLines(variableBc, ComboBox6->ItemIndex(), e.Input.BallisticCoefficient,
+                          e.DragFileName);
+}
+
+void Tvstup::AppendTable(const std::vector<std::string>& head,
+                         const std::vector<RangeTableRow>& rows) {
+    // The table reaches the pane as one block, between two "  " lines.
+    std::vector<std::string> lines{"  "};
+    lines.insert(lines.end(), head.begin(), head.end());
+    for (const RangeTableRow& row : rows) lines.push_back(FormatRangeTableRow(row));
     lines.push_back("  ");
     Memo1->Lines().AddLines(lines);
+}
+
+void Tvstup::WriteRangeTable() {
+    const EngineState& e = Engine();
+    AppendTable(RangeTableHead(TableDragModelLines(), e.Traj.LastPointIndex),
+                SelectRangeTableRows(e.Traj, RangeTableSettingsOf(e)));
 }
 
 void Tvstup::ShowResultControls() {

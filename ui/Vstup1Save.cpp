@@ -74,14 +74,9 @@ ResultsTable SavedTable(const Tvstup& w, const std::optional<RangeTableSlope>& s
         o.CheckBox1, o.CheckBox2, o.CheckBox3, o.CheckBox4, o.CheckBox5,
         o.CheckBox6, o.CheckBox7, o.CheckBox8, o.CheckBox9, o.CheckBox10};
     for (int c = 0; c < ResultColumnCount; ++c) table.Columns[c] = boxes[c]->Checked();
-    RangeTableSettings& rows = table.Rows;
     // The list's step stays as it is; only the saved table uses the scaled one.
-    rows.RangeStep = e.Settings.RangeStep * (slope ? slope->StepFactor : 1);
-    rows.ZeroRange = e.Input.ZeroRange;
-    rows.BulletMass = e.Input.BulletMass;
-    rows.MuzzleVelocity = e.Input.MuzzleVelocity;
-    rows.ClickValue = e.Settings.ClickValue;
-    rows.Slope = slope;
+    table.Rows = RangeTableSettingsOf(e, slope ? slope->StepFactor : 1);
+    table.Rows.Slope = slope;
     table.SlantDistances = w.RadioButton2->Checked();
     return table;
 }

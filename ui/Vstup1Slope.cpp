@@ -71,24 +71,12 @@ void Tvstup::ReadSlopeTarget(bool slant) {
 }
 
 void Tvstup::WriteSlopeTable(bool slant, double stepFactor) {
-    EngineState& e = Engine();
-    TStrings& memo = Memo1->Lines();
-    memo.Add("  ");
-    const bool variableBc = RadioGroup5->ItemIndex() == CoefficientVariable;
-    const std::vector<std::string> dragLines = DragModelLines(
-        variableBc, ComboBox6->ItemIndex(), e.Input.BallisticCoefficient, e.DragFileName);
-    for (const std::string& line : SlopeTableHead(dragLines, e.Traj.LastPointIndex, slant))
-        memo.Add(line);
-    RangeTableSettings settings;
+    const EngineState& e = Engine();
     // The rows fall on whole steps along the line in the slant form; the
     // selected step itself stays unscaled for "Save".
-    settings.RangeStep = e.Settings.RangeStep * stepFactor;
-    settings.BulletMass = e.Input.BulletMass;
-    settings.MuzzleVelocity = e.Input.MuzzleVelocity;
-    settings.ClickValue = e.Settings.ClickValue;
-    for (const RangeTableRow& row : SelectSlopeTableRows(e.Traj, settings, e.Slope, stepFactor))
-        memo.Add(FormatRangeTableRow(row));
-    memo.Add("  ");
+    AppendTable(
+        SlopeTableHead(TableDragModelLines(), e.Traj.LastPointIndex, slant),
+        SelectSlopeTableRows(e.Traj, RangeTableSettingsOf(e, stepFactor), e.Slope, stepFactor));
 }
 
 void Tvstup::ShowDerivedTableControls() {

@@ -22,8 +22,6 @@ constexpr std::size_t MaxHeaderRestLength = 199;
 // characters before the end of the header line.
 constexpr std::string_view EncodedMarker = "Enco";
 constexpr std::size_t EncodedMarkerFromEnd = 12;
-// Ballistic coefficient in lb/in² from mass in kg and diameter in m at form factor 1.
-constexpr double BallisticCoefficientFactor = 0.001422341;
 // 299 pairs of numbers fit in a few kilobytes; a file far larger than that is
 // no drag-function file, and reading it whole would only waste memory.
 constexpr std::size_t MaxFileBytes = 1 << 20;
@@ -113,9 +111,9 @@ void DeriveFields(DragFileData& data) {
     const double d = data.BulletDiameter;
     data.WeightField = m * 1000;
     data.DiameterField = d * 1000;
-    const double coefficient = RoundToDecimals(BallisticCoefficientFactor * m / (d * d), 4);
+    const double coefficient = RoundToDecimals(DragStrengthFactor * m / (d * d), 4);
     data.FormFactorOneCoefficient = coefficient;
-    const double formFactor = BallisticCoefficientFactor * m / (coefficient * d * d);
+    const double formFactor = DragStrengthFactor * m / (coefficient * d * d);
     if (!std::isfinite(data.WeightField) || !std::isfinite(data.DiameterField) ||
         !std::isfinite(coefficient) || !(coefficient > 0) || !std::isfinite(formFactor)) {
         Refuse();

@@ -268,13 +268,13 @@ void ReadBallisticCoefficient(SetupFields& fields) {
         case CoefficientFormFactor:
             in.FormFactor = fields.Number(SetupField::Coefficient);
             if (in.FormFactor <= 0) ShowErrorAndAbort("Form Factor less than or equal to zero.");
-            in.BallisticCoefficient = 0.001422341 * in.BulletMass / (d * d * in.FormFactor);
+            in.BallisticCoefficient = DragStrengthFactor * in.BulletMass / (d * d * in.FormFactor);
             break;
         case CoefficientBallistic:
             in.BallisticCoefficient = fields.Number(SetupField::Coefficient);
             if (in.BallisticCoefficient <= 0)
                 ShowErrorAndAbort("Ballistic Coefficient less than or equal to zero.");
-            in.FormFactor = 0.001422341 * in.BulletMass / (in.BallisticCoefficient * d * d);
+            in.FormFactor = DragStrengthFactor * in.BulletMass / (in.BallisticCoefficient * d * d);
             break;
         case CoefficientVariable:
             in.FormFactor = 0;

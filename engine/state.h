@@ -36,6 +36,11 @@ struct InputParameters {
     double AirTemperature = 0;        // K
 };
 
+// Ballistic coefficient (lb/in²) and form factor convert into each other
+// through the bullet: coefficient = DragStrengthFactor × mass (kg) /
+// (diameter² (m²) × form factor); 1 lb/in² is 703.07 kg/m².
+constexpr double DragStrengthFactor = 0.001422341;
+
 struct BcBand {
     double Coefficient = 0;  // lb/in²
     double Velocity = 0;     // m/s, the band applies below this speed

@@ -148,8 +148,6 @@ const char* const BuiltInDragLines[] = {
 // Radians per degree of the custom click in millimetres per 100 m.
 constexpr double ClickRadiansPerDegree = 0.01745329267623711;
 constexpr double MinutesPerDegree = 60;
-// BC (lb/in²) = FormFactorConstant × mass (kg) / (form factor × diameter² (m²)).
-constexpr double FormFactorConstant = 0.001422341;
 
 // One form of the header: picks its formats and prints its numbers.
 class HeaderPrinter {
@@ -201,7 +199,7 @@ void WriteCoefficientLines(HeaderPrinter& p, const ResultsHeaderData& h) {
         if (k >= 2 && !h.SteppedBc.BandInUse[k]) continue;
         const BcBand& band = h.SteppedBc.Bands[k];
         const double formFactor = 1 / band.Coefficient / in.BulletDiameter / in.BulletDiameter *
-                                  in.BulletMass * FormFactorConstant;
+                                  in.BulletMass * DragStrengthFactor;
         p.Numbers(k == 0 ? BandOverLines : BandBelowLines, {band.Velocity, 1},
                   {band.Coefficient, 4}, {formFactor, 4});
     }

@@ -26,9 +26,6 @@ constexpr int CurveStride = 2;
 
 constexpr double GramsToKilograms = 0.001;
 constexpr double MillimetresToMetres = 0.001;
-// Turns the sectional density over the ballistic coefficient (kg/m² over
-// lb/in²) into the form factor: 1 lb/in² is 703.07 kg/m².
-constexpr double DragStrengthConstant = 0.001422341;
 
 // The band coefficient in force at v: band 1, band 2 below its velocity,
 // then each ticked later band below its own velocity, the last one winning.
@@ -114,7 +111,7 @@ void Tgrafodporu::ComputeCurve() {
         double formFactor = in.FormFactor;
         if (mode == CoefficientVariable)
             formFactor = 1 / BandCoefficientAt(w, e.SteppedBc, v) / d / d * in.BulletMass *
-                         DragStrengthConstant;
+                         DragStrengthFactor;
         DragGraphVelocity[v] = v;
         DragGraphValues[v] = formFactor * e.ActiveDragTable[v];
     }

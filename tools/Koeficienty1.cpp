@@ -17,9 +17,6 @@ namespace {
 
 constexpr double GramsToKilograms = 0.001;
 constexpr double MillimetresToMetres = 0.001;
-// Turns the sectional density over the ballistic coefficient (kg/m² over
-// lb/in²) into the form factor: 1 lb/in² is 703.07 kg/m².
-constexpr double DragStrengthConstant = 0.001422341;
 constexpr int LoadedFunctionItem = 0;  // "Loaded Fun.": the function in use
 constexpr int FormFactorMode = 0;
 
@@ -82,7 +79,7 @@ Bullet ReadBullet(const Tkoeficienty& w) {
         const double coefficient = StrToFloat(w.Edit1->Text());
         if (coefficient <= 0)
             ShowErrorAndAbort("Ballistic Coefficient less than or equal to zero.");
-        b.formFactor = 1 / coefficient / b.diameter / b.diameter * b.mass * DragStrengthConstant;
+        b.formFactor = 1 / coefficient / b.diameter / b.diameter * b.mass * DragStrengthFactor;
     }
     return b;
 }
@@ -157,7 +154,7 @@ void Tkoeficienty::Button1Click(TObject*) {
     }
     for (int k = 1; k < DragTableRows; ++k) {
         const double coefficient =
-            DragStrengthConstant * b.mass /
+            DragStrengthFactor * b.mass /
             (b.diameter * b.diameter * (cd / InterpolateDragCoefficient(k, b.velocity)));
         lines.Add(k == GlItem ? GlCoefficientLine
                               : FormatLine(ResultLines[k - 1].coefficient, coefficient));

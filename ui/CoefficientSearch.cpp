@@ -36,8 +36,6 @@ constexpr double LowestCoefficientFactor = 0.5;
 constexpr double HighestCoefficientFactor = 1.5;
 constexpr double HighestAngle = 5;  // degrees
 
-constexpr double FormFactorConstant = 0.001422341;
-
 // Keeps the secant step factor outside 0.95 .. 1.05 and at most 10.
 double StepFactor(double ratio) {
     double q = ratio;
@@ -176,7 +174,7 @@ int FitAngleAndCoefficient(const std::function<void()>& fly) {
 }
 
 double SearchFormFactor(double coefficient, double mass, double diameter) {
-    return FormFactorConstant * mass / (coefficient * (diameter * diameter));
+    return DragStrengthFactor * mass / (coefficient * (diameter * diameter));
 }
 
 std::string SearchDragFunctionLine(int dragItem) {

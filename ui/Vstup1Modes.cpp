@@ -30,8 +30,6 @@ constexpr double RangeSteps[] = {1, 5, 10, 25, 50, 100, 200, 1000};
 constexpr double ClickValues[] = {1.0 / 120,   1.0 / 180,   1.0 / 240,  1.0 / 480,
                                   0.005729577, 0.004010704, 0.002864788};
 
-// Coefficient (lb/in²) = this × mass (kg) / (diameter² (m²) × form factor).
-constexpr double DragStrengthConstant = 0.001422341;
 constexpr int DragStrengthDecimals = 4;
 constexpr double GramsToKilograms = 0.001;
 constexpr double MillimetresToMetres = 0.001;
@@ -71,7 +69,7 @@ double ConvertDragStrength(double value, double mass, double diameter, bool toFo
     const double denominator =
         toFormFactor ? value * diameter * diameter : diameter * diameter * value;
     const double result =
-        RoundToDecimals(DragStrengthConstant * mass / denominator, DragStrengthDecimals);
+        RoundToDecimals(DragStrengthFactor * mass / denominator, DragStrengthDecimals);
     if (std::isfinite(result)) return result;
     // Only sizes at the ends of the double range come here.
     if (diameter * diameter == 0) ShowErrorAndAbort(DiameterMessage);

@@ -4,7 +4,6 @@
 #include "engine/setup.h"
 #include "forms/grafodporu_form.h"
 #include "platform/sysutils.h"
-#include "tools/PictureFile.h"
 #include "ui/Vstup1.h"
 #include "ui/plot.h"
 
@@ -148,7 +147,7 @@ void Tgrafodporu::Button5Click(TObject*) {
 }
 
 void Tgrafodporu::Button6Click(TObject*) {
-    if (SaveDialog1->Execute()) SavePictureFile(*Graf1->Picture(), SaveDialog1->FileName);
+    if (SaveDialog1->Execute()) GraphSavePicture(*Graf1->Picture(), SaveDialog1->FileName);
 }
 
 void Tgrafodporu::Graf1MouseDown(TObject*, TMouseButton, TShiftState, int X, int Y) {

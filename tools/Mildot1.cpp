@@ -8,7 +8,6 @@
 #include "engine/state.h"
 #include "forms/mildot_form.h"
 #include "platform/sysutils.h"
-#include "tools/PictureFile.h"
 #include "tools/ReticlePicture.h"
 #include "ui/Vstup1.h"
 #include "ui/plot.h"
@@ -123,7 +122,7 @@ void Tmildot::Button1Click(TObject*) {
 }
 
 void Tmildot::Button2Click(TObject*) {
-    if (SaveDialog1->Execute()) SavePictureFile(*Image1->Picture(), SaveDialog1->FileName);
+    if (SaveDialog1->Execute()) GraphSavePicture(*Image1->Picture(), SaveDialog1->FileName);
 }
 
 void Tmildot::Button3Click(TObject*) {

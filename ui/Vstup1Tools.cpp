@@ -6,7 +6,6 @@
 #include "tools/Koeficienty1.h"
 #include "tools/Nmv1.h"
 #include "tools/Oprogramu1.h"
-#include "tools/PictureFile.h"
 #include "tools/Prevody1.h"
 #include "tools/Tabulka1.h"
 #include "tools/Teplotaprachu1.h"
@@ -77,7 +76,7 @@ void Tvstup::Button16Click(TObject*) {
 
 void Tvstup::Button9Click(TObject*) {
     if (!SaveDialog2->Execute()) return;
-    SavePictureFile(*Graf0->Picture(), SaveDialog2->FileName);
+    GraphSavePicture(*Graf0->Picture(), SaveDialog2->FileName);
 }
 
 void Tvstup::Button17Click(TObject*) {

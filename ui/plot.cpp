@@ -1,15 +1,18 @@
 #include "ui/plot.h"
 
 #include <cmath>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "engine/numeric.h"
+#include "platform/base.h"
 #include "platform/canvas.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/forms.h"
+#include "platform/safefile.h"
 #include "platform/sysutils.h"
 
 GraphState MainGraphState;
@@ -255,6 +258,14 @@ void GraphResize(GraphState& g, int slot) {
     if (!image || !GraphAreaDrawable(a)) return;
     image->Picture()->SetSize(a.Width, a.Height);
     GraphDraw(g, slot);
+}
+
+void GraphSavePicture(TPicture& picture, const std::string& path) {
+    try {
+        picture.SaveToFile(path);
+    } catch (const std::runtime_error&) {
+        ShowMessage(FileWriteFailedMessage);
+    }
 }
 
 void GraphPrint(TPicture& picture) {

@@ -55,6 +55,9 @@ struct GraphReadOut {
 GraphReadOut GraphPressAt(GraphState& g, int px, int py, int slot);
 // Double click: the full view of every shown curve again.
 void GraphShowAll(GraphState& g, int slot);
+// Writes a graph's picture as a bitmap file whole or not at all; when it
+// cannot be written the user is told so and an existing file stays as it was.
+void GraphSavePicture(TPicture& picture, const std::string& path);
 // Prints a graph's picture on one landscape page, stretched into the page
 // less 200 px on each side.
 void GraphPrint(TPicture& picture);

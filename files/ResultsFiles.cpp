@@ -33,6 +33,7 @@ const ColumnFormat Columns[ResultColumnCount] = {
      " %7.1f ,", 1},
     {"   Inclin. [Deg]", "----------------", "        %7.2f", " Inclin. [Deg] ;",
      " Inclin. [Deg]  ,", " %7.2f ,", 2},
+    // "Spec. En.": specific energy, the kinetic energy per cm² of cross-section.
     {"   Spec. En. [J/cm2]", "----------------", "          %7.1f", " Spec. En. [J/cm2] ;",
      " Spec. En. [J/cm2]  ,", " %7.1f ,", 1},
 };

@@ -22,13 +22,13 @@
 #include <string>
 #include <utility>
 
+#include "compute/CoefficientSearch.h"
 #include "engine/dragtables.h"
 #include "engine/integrator.h"
 #include "engine/spindrift.h"
 #include "engine/state.h"
 #include "platform/base.h"
 #include "platform/services.h"
-#include "ui/CoefficientSearch.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/CoefficientSearch.h"
+#include "compute/CoefficientSearch.h"
 
 #include <cmath>
 

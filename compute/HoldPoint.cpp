@@ -1,10 +1,11 @@
-// The hold-point search of the reticle picture.
+// The hold-point search of the reticle picture: where the red cross goes.
+#include "compute/HoldPoint.h"
+
 #include <algorithm>
 #include <cmath>
 
 #include "engine/numeric.h"
 #include "engine/reticles.h"
-#include "tools/ReticlePicture.h"
 
 namespace {
 

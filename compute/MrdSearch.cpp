@@ -1,4 +1,4 @@
-#include "ui/MrdSearch.h"
+#include "compute/MrdSearch.h"
 
 #include "engine/numeric.h"
 #include "engine/state.h"

@@ -1,4 +1,4 @@
-#include "ui/RangeTable.h"
+#include "compute/RangeTable.h"
 
 #include <cmath>
 

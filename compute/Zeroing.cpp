@@ -1,10 +1,10 @@
-#include "ui/Zeroing.h"
+#include "compute/Zeroing.h"
 
 #include <cmath>
 
+#include "compute/RangeTable.h"
 #include "engine/numeric.h"
 #include "engine/state.h"
-#include "ui/RangeTable.h"
 
 namespace {
 

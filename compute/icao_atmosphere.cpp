@@ -1,4 +1,4 @@
-#include "tools/icao_atmosphere.h"
+#include "compute/icao_atmosphere.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "tools/muzzle_velocity.h"
+#include "compute/muzzle_velocity.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "tools/projectile_energy.h"
+#include "compute/projectile_energy.h"
 
 #include <cmath>
 
-#include "tools/unit_table.h"
+#include "compute/unit_table.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/unit_table.h"
+#include "compute/unit_table.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "tools/CartridgeList.h"
+#include "files/CartridgeList.h"
 
 #include <algorithm>
 #include <string_view>

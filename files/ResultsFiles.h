@@ -8,9 +8,9 @@
 #include <array>
 #include <ostream>
 
+#include "compute/RangeTable.h"
 #include "engine/state.h"
 #include "files/ResultsHeader.h"
-#include "ui/RangeTable.h"
 
 // The optional table columns, in the order of the save-options dialog.
 enum ResultColumn {

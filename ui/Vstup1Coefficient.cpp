@@ -4,11 +4,11 @@
 #include <initializer_list>
 #include <string>
 
+#include "compute/CoefficientSearch.h"
 #include "engine/numeric.h"
 #include "engine/setup.h"
 #include "engine/state.h"
 #include "platform/sysutils.h"
-#include "ui/CoefficientSearch.h"
 #include "ui/Vstup1.h"
 
 namespace {

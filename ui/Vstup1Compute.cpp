@@ -1,13 +1,13 @@
 // Calculator window. Compute! and the range table written into the result pane.
 #include <algorithm>
 
+#include "compute/RangeTable.h"
+#include "compute/Zeroing.h"
 #include "engine/numeric.h"
 #include "engine/setup.h"
 #include "engine/state.h"
 #include "platform/sysutils.h"
-#include "ui/RangeTable.h"
 #include "ui/Vstup1.h"
-#include "ui/Zeroing.h"
 
 namespace {
 

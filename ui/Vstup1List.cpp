@@ -6,11 +6,11 @@
 #include "engine/numeric.h"
 #include "engine/setup.h"
 #include "engine/state.h"
+#include "files/CartridgeList.h"
 #include "platform/base.h"
 #include "platform/sysutils.h"
-#include "tools/CartridgeList.h"
-#include "tools/Tabulka1.h"
 #include "ui/Vstup1.h"
+#include "ui/tools/Tabulka1.h"
 
 namespace {
 

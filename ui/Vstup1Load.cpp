@@ -12,17 +12,15 @@
 #include "engine/numeric.h"
 #include "engine/setup.h"
 #include "engine/state.h"
+#include "files/InitFile.h"
 #include "files/ResultsHeader.h"
 #include "files/ResultsHeaderReader.h"
 #include "platform/base.h"
 #include "platform/dialogs.h"
-#include "platform/safefile.h"
 #include "platform/sysutils.h"
 #include "ui/Vstup1.h"
 
 namespace {
-
-constexpr char InitFileName[] = "init";
 
 constexpr double CelsiusToKelvin = 273.15;
 constexpr double HectopascalToPascal = 100.0;
@@ -52,7 +50,7 @@ void Tvstup::Button15Click(TObject*) {
 
 void Tvstup::RestoreInitFile() {
     // No init file, or one that cannot be opened: the defaults stand.
-    std::ifstream in(InitFileFolder() + InitFileName, std::ios::binary);
+    std::ifstream in(InitFilePath(), std::ios::binary);
     if (!in) return;
     const std::string dragPath = ReadResultsHeader(in);
     // "Load Drag Function" opens with the restored function's file chosen.
@@ -68,10 +66,7 @@ void Tvstup::WriteInitFile() {
     // The program is ending: a folder that cannot take the file (an installed
     // copy in a read-only place) keeps its previous init file, without a
     // message at every exit.
-    WriteFileAtomically(InitFileFolder() + InitFileName, [&header](std::ostream& out) {
-        WriteResultsHeader(out, header);
-        return true;
-    });
+    ::WriteInitFile(header);
 }
 
 std::string Tvstup::ReadResultsHeader(std::istream& in) {

@@ -1,10 +1,10 @@
 // Calculator window. The MRD/GEE search: the zero range at which a trajectory
 // rises no higher than a given height above the line of sight, and the range
 // out to which it stays within that height below it.
+#include "compute/MrdSearch.h"
 #include "engine/numeric.h"
 #include "engine/state.h"
 #include "platform/sysutils.h"
-#include "ui/MrdSearch.h"
 #include "ui/Vstup1.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include "engine/reticles.h"
 #include "engine/state.h"
 #include "platform/sysutils.h"
-#include "tools/Mildot1.h"
 #include "ui/Vstup1.h"
+#include "ui/tools/Mildot1.h"
 
 namespace {
 

@@ -5,13 +5,13 @@
 #include <ostream>
 #include <string>
 
+#include "compute/RangeTable.h"
 #include "engine/state.h"
-#include "files/Nastaveniuloz1.h"
 #include "files/ResultsFiles.h"
 #include "platform/base.h"
 #include "platform/safefile.h"
-#include "ui/RangeTable.h"
 #include "ui/Vstup1.h"
+#include "ui/tools/Nastaveniuloz1.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "compute/RangeTable.h"
 #include "engine/numeric.h"
 #include "engine/setup.h"
 #include "engine/state.h"
 #include "platform/sysutils.h"
-#include "ui/RangeTable.h"
 #include "ui/Vstup1.h"
 
 namespace {

@@ -1,16 +1,16 @@
 // Calculator window. The tool windows opened from the menu and the buttons,
 // the trajectory graph as a bitmap file, and the two print commands.
 #include "platform/dialogs.h"
-#include "tools/Energie1.h"
-#include "tools/Grafodporu1.h"
-#include "tools/Koeficienty1.h"
-#include "tools/Nmv1.h"
-#include "tools/Oprogramu1.h"
-#include "tools/Prevody1.h"
-#include "tools/Tabulka1.h"
-#include "tools/Teplotaprachu1.h"
 #include "ui/Vstup1.h"
 #include "ui/plot.h"
+#include "ui/tools/Energie1.h"
+#include "ui/tools/Grafodporu1.h"
+#include "ui/tools/Koeficienty1.h"
+#include "ui/tools/Nmv1.h"
+#include "ui/tools/Oprogramu1.h"
+#include "ui/tools/Prevody1.h"
+#include "ui/tools/Tabulka1.h"
+#include "ui/tools/Teplotaprachu1.h"
 
 namespace {
 

@@ -1,28 +1,13 @@
 // Calculator window. Maximum barrel twist: the longest twist (inches per
 // turn) that still stabilises the bullet, by one of three rules of thumb.
-#include <cmath>
-
+#include "compute/barrel_twist.h"
 #include "engine/numeric.h"
 #include "platform/sysutils.h"
 #include "ui/Vstup1.h"
 
 namespace {
 
-constexpr double MillimetresToInches = 0.03937007874015748;
-constexpr double MetresToFeet = 3.28;  // the rules' velocities are in ft/s
 constexpr double InchesToCentimetres = 2.54;
-
-// Items of the method list.
-constexpr int Greenhill = 0;
-constexpr int Sierra = 1;
-constexpr int CharlieDell = 2;
-
-// Greenhill's constant rises with the muzzle velocity (m/s, both bounds strict).
-double GreenhillConstant(double velocity) {
-    if (velocity > 853) return 180;
-    if (velocity > 457) return 150;
-    return 120;
-}
 
 }  // namespace
 
@@ -32,29 +17,19 @@ void Tvstup::BindTwistHandlers() {
 
 void Tvstup::Button13Click(TObject*) {
     const int method = ComboBox4->ItemIndex();
-    if (method < Greenhill || method > CharlieDell) ShowErrorAndAbort("Method is not chosen.");
-    const double diameter = StrToFloat(Edit3->Text()) * MillimetresToInches;
+    if (method < static_cast<int>(TwistRule::Greenhill) ||
+        method > static_cast<int>(TwistRule::CharlieDell))
+        ShowErrorAndAbort("Method is not chosen.");
+    const double diameter = StrToFloat(Edit3->Text());  // mm
     const double velocity = StrToFloat(Edit4->Text());  // m/s
-    const double length = StrToFloat(Edit23->Text()) * MillimetresToInches;
+    const double length = StrToFloat(Edit23->Text());   // mm
     // Every rule divides by the length, and Dell's takes the velocity's root.
     if (length <= 0) ShowErrorAndAbort("Bullet Length less than or equal to zero.");
     if (diameter <= 0) ShowErrorAndAbort("Bullet Diameter less than or equal to zero.");
     if (velocity <= 0) ShowErrorAndAbort("Velocity less than or equal to zero.");
 
-    const double feetPerSecond = velocity * MetresToFeet;
-    const double shape = diameter * diameter / length;
-    double twist = 0;  // inches per turn
-    switch (method) {
-        case Greenhill:
-            twist = GreenhillConstant(velocity) * shape;
-            break;
-        case Sierra:
-            twist = 0.06 * feetPerSecond * shape;
-            break;
-        case CharlieDell:
-            twist = 3.5 * std::sqrt(feetPerSecond) * shape;
-            break;
-    }
+    const double twist =
+        MaximumBarrelTwist(static_cast<TwistRule>(method), diameter, velocity, length);  // in/turn
     TStrings& memo = Memo1->Lines();
     memo.Add("  ");
     memo.Add(FormatLine("  Maximum Barrel Twist:    %6.1f  in.", twist));

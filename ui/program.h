@@ -4,18 +4,18 @@
 // fields when they are made.
 #pragma once
 
-#include "files/Nastaveniuloz1.h"
-#include "tools/Energie1.h"
-#include "tools/Grafodporu1.h"
-#include "tools/Koeficienty1.h"
-#include "tools/Mildot1.h"
-#include "tools/Nmv1.h"
-#include "tools/Oprogramu1.h"
-#include "tools/Prevody1.h"
-#include "tools/Tabulka1.h"
-#include "tools/Teplotaprachu1.h"
 #include "ui/Vstup1.h"
 #include "ui/Zakladni1.h"
+#include "ui/tools/Energie1.h"
+#include "ui/tools/Grafodporu1.h"
+#include "ui/tools/Koeficienty1.h"
+#include "ui/tools/Mildot1.h"
+#include "ui/tools/Nastaveniuloz1.h"
+#include "ui/tools/Nmv1.h"
+#include "ui/tools/Oprogramu1.h"
+#include "ui/tools/Prevody1.h"
+#include "ui/tools/Tabulka1.h"
+#include "ui/tools/Teplotaprachu1.h"
 
 // `Application` is TApplication in the program; tests pass a stand-in with
 // the same CreateForm.

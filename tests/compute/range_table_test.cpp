@@ -5,7 +5,7 @@
 #include <cmath>
 #include <memory>
 
-#include "ui/RangeTable.h"
+#include "compute/RangeTable.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <string>
 #include <tuple>
 
+#include "compute/icao_atmosphere.h"
+#include "compute/muzzle_velocity.h"
+#include "compute/projectile_energy.h"
+#include "compute/unit_table.h"
 #include "platform/sysutils.h"
-#include "tools/icao_atmosphere.h"
-#include "tools/muzzle_velocity.h"
-#include "tools/projectile_energy.h"
-#include "tools/unit_table.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The zeroing search with stand-in runs: a straight bore line and a fixed
 // drop, so the height at the zero range follows the angle exactly.
-#include "ui/Zeroing.h"
+#include "compute/Zeroing.h"
 
 #include <gtest/gtest.h>
 

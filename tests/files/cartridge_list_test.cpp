@@ -1,7 +1,7 @@
 // The list file without the window: what the reader takes back and refuses.
 #include <gtest/gtest.h>
 
-#include "tools/CartridgeList.h"
+#include "files/CartridgeList.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 // buttons inverting a velocity and two heights flown by the engine.
 #include <cmath>
 
+#include "compute/CoefficientSearch.h"
 #include "engine/numeric.h"
 #include "platform/sysutils.h"
 #include "tests/ui/calculator_fixture.h"
-#include "ui/CoefficientSearch.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "calculator_fixture.h"
+#include "compute/MrdSearch.h"
+#include "compute/RangeTable.h"
 #include "engine/numeric.h"
 #include "platform/sysutils.h"
-#include "ui/MrdSearch.h"
-#include "ui/RangeTable.h"
 
 namespace {
 

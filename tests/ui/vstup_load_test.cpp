@@ -7,11 +7,11 @@
 
 #include "engine/dragtables.h"
 #include "engine/setup.h"
-#include "files/Nastaveniuloz1.h"
 #include "platform/safefile.h"
 #include "platform/sysutils.h"
 #include "tests/files/example_header.h"
 #include "tests/ui/calculator_fixture.h"
+#include "ui/tools/Nastaveniuloz1.h"
 
 namespace {
 

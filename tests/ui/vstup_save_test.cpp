@@ -6,10 +6,10 @@
 #include <sstream>
 #include <string>
 
-#include "files/Nastaveniuloz1.h"
 #include "platform/safefile.h"
 #include "platform/sysutils.h"
 #include "tests/ui/calculator_fixture.h"
+#include "ui/tools/Nastaveniuloz1.h"
 
 namespace {
 

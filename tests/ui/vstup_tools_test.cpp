@@ -11,14 +11,14 @@
 #include "platform/safefile.h"
 #include "platform/sysutils.h"
 #include "tests/ui/calculator_fixture.h"
-#include "tools/Energie1.h"
-#include "tools/Grafodporu1.h"
-#include "tools/Koeficienty1.h"
-#include "tools/Nmv1.h"
-#include "tools/Oprogramu1.h"
-#include "tools/Prevody1.h"
-#include "tools/Tabulka1.h"
-#include "tools/Teplotaprachu1.h"
+#include "ui/tools/Energie1.h"
+#include "ui/tools/Grafodporu1.h"
+#include "ui/tools/Koeficienty1.h"
+#include "ui/tools/Nmv1.h"
+#include "ui/tools/Oprogramu1.h"
+#include "ui/tools/Prevody1.h"
+#include "ui/tools/Tabulka1.h"
+#include "ui/tools/Teplotaprachu1.h"
 
 namespace {
 

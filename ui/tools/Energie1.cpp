@@ -1,11 +1,11 @@
-#include "tools/Energie1.h"
+#include "ui/tools/Energie1.h"
 
 #include <string>
 
+#include "compute/projectile_energy.h"
 #include "engine/numeric.h"
 #include "forms/energie_form.h"
 #include "platform/sysutils.h"
-#include "tools/projectile_energy.h"
 #include "ui/Vstup1.h"
 
 Tenergie* energie = nullptr;

@@ -1,4 +1,4 @@
-#include "tools/Grafodporu1.h"
+#include "ui/tools/Grafodporu1.h"
 
 #include "engine/numeric.h"
 #include "engine/setup.h"

@@ -1,4 +1,4 @@
-#include "tools/Koeficienty1.h"
+#include "ui/tools/Koeficienty1.h"
 
 #include <algorithm>
 

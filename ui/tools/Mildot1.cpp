@@ -1,4 +1,4 @@
-#include "tools/Mildot1.h"
+#include "ui/tools/Mildot1.h"
 
 #include <cmath>
 #include <string>
@@ -8,9 +8,9 @@
 #include "engine/state.h"
 #include "forms/mildot_form.h"
 #include "platform/sysutils.h"
-#include "tools/ReticlePicture.h"
 #include "ui/Vstup1.h"
 #include "ui/plot.h"
+#include "ui/tools/ReticlePicture.h"
 
 Tmildot* mildot = nullptr;
 

@@ -1,4 +1,4 @@
-#include "files/Nastaveniuloz1.h"
+#include "ui/tools/Nastaveniuloz1.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
-#include "tools/Nmv1.h"
+#include "ui/tools/Nmv1.h"
 
+#include "compute/icao_atmosphere.h"
 #include "engine/numeric.h"
 #include "forms/nmv_form.h"
 #include "platform/sysutils.h"
-#include "tools/icao_atmosphere.h"
 
 Tnmv* nmv = nullptr;
 

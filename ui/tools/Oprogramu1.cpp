@@ -1,4 +1,4 @@
-#include "tools/Oprogramu1.h"
+#include "ui/tools/Oprogramu1.h"
 
 #include "forms/oprogramu_form.h"
 #include "forms/pictures.h"

@@ -1,12 +1,12 @@
-#include "tools/Prevody1.h"
+#include "ui/tools/Prevody1.h"
 
 #include <cmath>
 #include <string>
 
+#include "compute/unit_table.h"
 #include "engine/numeric.h"
 #include "forms/prevody_form.h"
 #include "platform/sysutils.h"
-#include "tools/unit_table.h"
 
 Tprevody* prevody = nullptr;
 

@@ -1,5 +1,5 @@
 // The seven reticles of the reticle picture, each drawn to its own layout.
-#include "tools/ReticlePicture.h"
+#include "ui/tools/ReticlePicture.h"
 
 #include <initializer_list>
 

@@ -1,4 +1,4 @@
-#include "tools/Tabulka1.h"
+#include "ui/tools/Tabulka1.h"
 
 #include <cmath>
 #include <fstream>
@@ -7,11 +7,11 @@
 #include "engine/dragtables.h"
 #include "engine/numeric.h"
 #include "engine/setup.h"
+#include "files/CartridgeList.h"
 #include "forms/tabulka_form.h"
 #include "platform/base.h"
 #include "platform/safefile.h"
 #include "platform/sysutils.h"
-#include "tools/CartridgeList.h"
 #include "ui/Vstup1.h"
 
 Ttabulka* tabulka = nullptr;

@@ -1,9 +1,9 @@
-#include "tools/Teplotaprachu1.h"
+#include "ui/tools/Teplotaprachu1.h"
 
+#include "compute/muzzle_velocity.h"
 #include "engine/numeric.h"
 #include "forms/teplotaprachu_form.h"
 #include "platform/sysutils.h"
-#include "tools/muzzle_velocity.h"
 #include "ui/Vstup1.h"
 
 Tteplotaprachu* teplotaprachu = nullptr;

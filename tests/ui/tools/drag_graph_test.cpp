@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "platform/safefile.h"
-#include "tests/tools/tool_fixture.h"
-#include "tools/Grafodporu1.h"
+#include "tests/ui/tools/tool_fixture.h"
+#include "ui/tools/Grafodporu1.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "engine/numeric.h"
-#include "tests/tools/tool_fixture.h"
-#include "tools/Koeficienty1.h"
+#include "tests/ui/tools/tool_fixture.h"
+#include "ui/tools/Koeficienty1.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include "engine/reticles.h"
 #include "platform/controls.h"
-#include "tests/tools/tool_fixture.h"
-#include "tools/Mildot1.h"
-#include "tools/ReticlePicture.h"
+#include "tests/ui/tools/tool_fixture.h"
+#include "ui/tools/Mildot1.h"
+#include "ui/tools/ReticlePicture.h"
 
 namespace {
 

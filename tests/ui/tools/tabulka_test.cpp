@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "platform/safefile.h"
-#include "tests/tools/tool_fixture.h"
-#include "tools/Tabulka1.h"
+#include "tests/ui/tools/tool_fixture.h"
+#include "ui/tools/Tabulka1.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The small tool windows as the user drives them: fields, buttons, messages.
-#include "tests/tools/tool_fixture.h"
-#include "tools/Energie1.h"
-#include "tools/Nmv1.h"
-#include "tools/Oprogramu1.h"
-#include "tools/Prevody1.h"
-#include "tools/Teplotaprachu1.h"
-#include "tools/unit_table.h"
+#include "compute/unit_table.h"
+#include "tests/ui/tools/tool_fixture.h"
+#include "ui/tools/Energie1.h"
+#include "ui/tools/Nmv1.h"
+#include "ui/tools/Oprogramu1.h"
+#include "ui/tools/Prevody1.h"
+#include "ui/tools/Teplotaprachu1.h"
 
 namespace {
 

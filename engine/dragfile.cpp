@@ -2,14 +2,13 @@
 
 #include <charconv>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <string_view>
 #include <system_error>
 
 #include "engine/dragtables.h"
 #include "engine/numeric.h"
 #include "engine/state.h"
+#include "platform/safefile.h"
 
 namespace {
 
@@ -181,27 +180,7 @@ void MakeVelocities(DragFileData& data) {
     if (!LinesStayFinite(v, c)) Refuse();
 }
 
-// The file's text, or nothing when it cannot be opened or read.
-bool LoadText(const std::string& path, std::string& text) {
-    // The path is UTF-8; going through char8_t keeps it so on every system.
-    const std::u8string utf8(path.begin(), path.end());
-    // Only a regular file: opening a named pipe or a device would wait for
-    // a writer or read for ever.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(std::filesystem::path(utf8), error)) return false;
-    std::ifstream in(std::filesystem::path(utf8), std::ios::binary);
-    if (!in) return false;
-    // Reading stops one chunk past the limit, enough to tell that it was passed.
-    char chunk[4096];
-    do {
-        in.read(chunk, sizeof chunk);
-        text.append(chunk, static_cast<std::size_t>(in.gcount()));
-    } while (in && text.size() <= MaxFileBytes);
-    return !in.bad();
-}
-
 void ParseText(std::string_view text, DragFileData& data) {
-    if (text.size() > MaxFileBytes) Refuse();
     // A byte-order mark is no part of the tag.
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     const std::size_t lineEnd = text.find('\n');
@@ -223,12 +202,14 @@ DragFileData ReadDragFunctionFileData(const std::string& path) {
     DragFileData data;
     data.Path = path;
     std::string text;
-    if (!LoadText(path, text)) {
+    const FileReadStatus read = ReadFileBounded(path, text, MaxFileBytes);
+    if (read == FileReadStatus::Unavailable) {
         data.Status = DragFileStatus::NotFound;
         data.Message = DragFileNotFoundMessage;
         return data;
     }
     try {
+        if (read == FileReadStatus::TooLarge) Refuse();
         ParseText(text, data);
     } catch (const Refusal& refusal) {
         // Hand back only the verdict, so that no half-read value can be applied.

@@ -102,11 +102,12 @@ std::optional<std::vector<CartridgeRow>> ParseCartridgeList(const std::string& c
     std::vector<CartridgeRow> rows;
     size_t start = dollar + 1;
     while (start < content.size()) {
-        size_t end = content.find('\n', start);
+        // LF, CR LF and a lone CR each end a line; the empty line between
+        // the CR and LF of a pair is skipped with the others.
+        size_t end = content.find_first_of("\r\n", start);
         if (end == std::string::npos) end = content.size();
         std::string line = content.substr(start, end - start);
         start = end + 1;
-        while (!line.empty() && line.back() == '\r') line.pop_back();
         if (Trimmed(line).empty()) continue;
         CartridgeRow row;
         if (!SplitRowLine(line, row)) return std::nullopt;

@@ -50,6 +50,6 @@ std::string CartridgeListText(const std::vector<CartridgeRow>& rows, bool system
 
 // The rows of a list file, or nothing when it is none: no "*" among its first
 // 50 characters, no "$" within 1000 characters after it, or a line after the
-// header with fewer than six words. Empty lines are skipped, a line's CR is
-// dropped, and the cells keep the file's notation.
+// header with fewer than six words. Lines end at LF, CR LF or a lone CR,
+// empty lines are skipped, and the cells keep the file's notation.
 std::optional<std::vector<CartridgeRow>> ParseCartridgeList(const std::string& content);

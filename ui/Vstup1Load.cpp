@@ -2,8 +2,8 @@
 // keeps the inputs of the last computation from the end of one run to the
 // start of the next.
 #include <cmath>
-#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <utility>
 
@@ -17,6 +17,7 @@
 #include "files/ResultsHeaderReader.h"
 #include "platform/base.h"
 #include "platform/dialogs.h"
+#include "platform/safefile.h"
 #include "platform/sysutils.h"
 #include "ui/Vstup1.h"
 
@@ -43,15 +44,22 @@ void Tvstup::BindLoadHandlers() {
 
 void Tvstup::Button15Click(TObject*) {
     if (!OpenDialog1->Execute()) return;
-    std::ifstream in(OpenDialog1->FileName, std::ios::binary);
-    if (!in) return;
+    // A file that cannot be read (or is no regular file) changes nothing,
+    // without a message; one far too large for a header is no results file.
+    std::string text;
+    const FileReadStatus read = ReadFileBounded(OpenDialog1->FileName, text);
+    if (read == FileReadStatus::Unavailable) return;
+    if (read == FileReadStatus::TooLarge) ShowErrorAndAbort(WrongResultsFormatMessage);
+    std::istringstream in(std::move(text));
     ReadResultsHeader(in);
 }
 
 void Tvstup::RestoreInitFile() {
-    // No init file, or one that cannot be opened: the defaults stand.
-    std::ifstream in(InitFilePath(), std::ios::binary);
-    if (!in) return;
+    // No init file, or one that cannot be read, is no regular file or is far
+    // too large for a header: the defaults stand, without a message.
+    std::string text;
+    if (ReadFileBounded(InitFilePath(), text) != FileReadStatus::Read) return;
+    std::istringstream in(std::move(text));
     const std::string dragPath = ReadResultsHeader(in);
     // "Load Drag Function" opens with the restored function's file chosen.
     if (ComboBox6->ItemIndex() == FileFunctionItem && !dragPath.empty())

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "engine/state.h"
+#include "tests/platform/bad_files.h"
 
 namespace fs = std::filesystem;
 
@@ -291,12 +292,15 @@ TEST_F(DragFileTest, RefusalsChangeNothing) {
     }
 }
 
-TEST_F(DragFileTest, UnopenableFileIsNotFound) {
-    for (const fs::path& path : {dir_ / "missing.drg", dir_}) {
-        SCOPED_TRACE(path.string());
+TEST_F(DragFileTest, BadPathsAreNotFoundOrRefused) {
+    for (const BadFileRow& row : BadFiles) {
+        SCOPED_TRACE(row.name);
+        const fs::path path = dir_ / "bad.drg";
+        if (!MakeBadFile(row.kind, path)) continue;
         const DragFileData data = ReadDragFunctionFileData(path.string());
-        EXPECT_EQ(data.Status, DragFileStatus::NotFound);
-        EXPECT_EQ(data.Message, DragFileNotFoundMessage);
+        const bool tooLarge = row.kind == BadFile::Oversized;
+        EXPECT_EQ(data.Status, tooLarge ? DragFileStatus::Refused : DragFileStatus::NotFound);
+        EXPECT_EQ(data.Message, tooLarge ? DragFileFormatMessage : DragFileNotFoundMessage);
         ApplyDragFunction(data);
         EXPECT_TRUE(TableUntouched());
     }

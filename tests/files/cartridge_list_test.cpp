@@ -25,6 +25,12 @@ TEST(CartridgeList, LongWordsLongNoticesCrlfAndEmptyLines) {
     const auto crlf = ParseCartridgeList(WithHeader(" 5 0,2 G7 3 900 51 A notice\r\n"));
     ASSERT_TRUE(crlf);
     EXPECT_EQ((*crlf)[0][ListNotice], "A notice");
+    // A lone CR ends a line as well.
+    const auto cr = ParseCartridgeList(WithHeader(" 5 0,2 G7 3 900 51 A\r 6 0,3 G1 4 800 60 B\r"));
+    ASSERT_TRUE(cr);
+    ASSERT_EQ(cr->size(), 2u);
+    EXPECT_EQ((*cr)[0][ListNotice], "A");
+    EXPECT_EQ((*cr)[1][ListCaliber], "6");
 }
 
 TEST(CartridgeList, RefusesFilesThatAreNoList) {

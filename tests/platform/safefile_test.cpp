@@ -1,4 +1,4 @@
-// Files written whole or not at all.
+// Files read only when regular and bounded, written whole or not at all.
 #include "platform/safefile.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "tests/platform/bad_files.h"
 
 namespace fs = std::filesystem;
 
@@ -61,6 +63,30 @@ TEST_F(SafeFile, UnwritableFolderFails) {
     ASSERT_TRUE(WriteFileAtomically(parent.string(), std::string("x")));
     EXPECT_FALSE(WriteFileAtomically((parent / "out.txt").string(), std::string("y")));
     EXPECT_FALSE(WriteFileAtomically("", std::string("y")));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SafeFile, ReadsRegularFilesUpToTheBound) {
+    const fs::path file = dir_ / "in.txt";
+    ASSERT_TRUE(WriteFileAtomically(file.string(), std::string("a\0b\r\n", 5)));
+    std::string text = "stale";
+    EXPECT_EQ(ReadFileBounded(file.string(), text), FileReadStatus::Read);
+    EXPECT_EQ(text, std::string("a\0b\r\n", 5));
+    EXPECT_EQ(ReadFileBounded(file.string(), text, 5), FileReadStatus::Read);
+    EXPECT_EQ(ReadFileBounded(file.string(), text, 4), FileReadStatus::TooLarge);
+    EXPECT_EQ(text, "");
+    for (const BadFileRow& row : BadFiles) {
+        SCOPED_TRACE(row.name);
+        if (!MakeBadFile(row.kind, file)) continue;
+        text = "stale";
+        EXPECT_EQ(ReadFileBounded(file.string(), text), row.kind == BadFile::Oversized
+                                                            ? FileReadStatus::TooLarge
+                                                            : FileReadStatus::Unavailable);
+        EXPECT_EQ(text, "");
+    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "platform/safefile.h"
 #include "platform/sysutils.h"
 #include "tests/files/example_header.h"
+#include "tests/platform/bad_files.h"
 #include "tests/ui/calculator_fixture.h"
 #include "ui/tools/Nastaveniuloz1.h"
 
@@ -242,4 +243,23 @@ TEST_F(WindowLoad, InitFileKeepsTheInputsOfTheLastComputation) {
     SetInitFileFolder(InitFileFolder() + "plain");
     window_.reset();
     EXPECT_TRUE(services_.messages.empty());
+}
+
+TEST_F(WindowLoad, BadPathsChangeNothing) {
+    const std::string wrong = "Wrong data format. This is not an output file from Vantorra 2.4";
+    const auto defaults = Snapshot(W());
+    const std::string init = InitFileFolder() + "init";
+    for (const BadFileRow& row : BadFiles) {
+        SCOPED_TRACE(row.name);
+        // "Load": only a file far too large for a header gets the message.
+        if (!MakeBadFile(row.kind, InitFileFolder() + "bad.txt")) continue;
+        EXPECT_EQ(Load(InitFileFolder() + "bad.txt"), row.kind == BadFile::Oversized ? wrong : "");
+        EXPECT_EQ(Snapshot(W()), defaults);
+        // The init file at start: the defaults, silently.
+        MakeBadFile(row.kind, init);
+        services_.messages.clear();
+        window_ = std::make_unique<Tvstup>();
+        EXPECT_TRUE(services_.messages.empty());
+        EXPECT_EQ(Snapshot(W()), defaults);
+    }
 }

@@ -1,8 +1,6 @@
 #include "ui/tools/Tabulka1.h"
 
 #include <cmath>
-#include <fstream>
-#include <iterator>
 
 #include "engine/dragtables.h"
 #include "engine/numeric.h"
@@ -160,10 +158,13 @@ void Ttabulka::Button4Click(TObject*) {
 
 void Ttabulka::Button3Click(TObject*) {
     if (!OpenDialog1->Execute()) return;
-    std::ifstream in(OpenDialog1->FileName, std::ios::binary);
-    if (!in) return;
-    const std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    const std::optional<std::vector<CartridgeRow>> rows = ParseCartridgeList(content);
+    // A file that cannot be read (or is no regular file) changes nothing,
+    // without a message; one far too large for a list is no list.
+    std::string content;
+    const FileReadStatus read = ReadFileBounded(OpenDialog1->FileName, content);
+    if (read == FileReadStatus::Unavailable) return;
+    const std::optional<std::vector<CartridgeRow>> rows =
+        read == FileReadStatus::Read ? ParseCartridgeList(content) : std::nullopt;
     if (!rows) ShowErrorAndAbort(NoListMessage);
 
     const int count = static_cast<int>(rows->size());

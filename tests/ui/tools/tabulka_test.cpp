@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/safefile.h"
+#include "tests/platform/bad_files.h"
 #include "tests/ui/tools/tool_fixture.h"
 #include "ui/tools/Tabulka1.h"
 
@@ -84,6 +85,20 @@ TEST_F(ListWindow, RefusedSaveAndBadFilesChangeNothing) {
     const Rows before = Grid();
     EXPECT_EQ(Load("old.txt"), "File contains no List of Bullets or Cartridges. ");
     EXPECT_EQ(Grid(), before);
+}
+
+TEST_F(ListWindow, BadPathsChangeNothing) {
+    Put(Bullets);
+    const Rows before = Grid();
+    for (const BadFileRow& row : BadFiles) {
+        SCOPED_TRACE(row.name);
+        if (!MakeBadFile(row.kind, Path("bad.txt"))) continue;
+        // Only a file far too large for a list gets the message.
+        EXPECT_EQ(Load("bad.txt"), row.kind == BadFile::Oversized
+                                       ? "File contains no List of Bullets or Cartridges. "
+                                       : "");
+        EXPECT_EQ(Grid(), before);
+    }
 }
 
 TEST_F(ListWindow, RowClickCopiesTheBulletAndItsBands) {

@@ -6,8 +6,10 @@
 // memory.
 //
 // Writing: the content goes to a temporary file beside the target, which
-// replaces the target only after every write and the close succeeded; on any failure the temporary
-// file is removed and an existing target stays exactly as it was.
+// replaces the target only after every write, the flush to the disk and the
+// close succeeded; on any failure the temporary file is removed and an
+// existing target stays exactly as it was. A symbolic link is followed and
+// the file it names is replaced, with its permission bits.
 #pragma once
 
 #include <cstddef>
@@ -32,7 +34,8 @@ enum class FileReadStatus {
 FileReadStatus ReadFileBounded(const std::string& path, std::string& text,
                                std::size_t maxBytes = MaxReadFileBytes) noexcept;
 
-// Calls write with a stream on the temporary file; a false return or a failed
-// stream discards the file. Returns whether the target now holds the content.
+// Calls write with a stream for the new content; a false return or a failed
+// stream discards it. Refuses a target that is not a regular file or that the
+// user may not write. Returns whether the target now holds the content.
 bool WriteFileAtomically(const std::string& path, const std::function<bool(std::ostream&)>& write);
 bool WriteFileAtomically(const std::string& path, const std::string& content);

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string_view>
 #include <utility>
 
@@ -27,6 +28,10 @@ constexpr std::array<std::pair<std::string_view, int>, 11> BuiltInDragNames = {{
     {"RA4", 10},
     {"1943", 11},
 }};
+
+// The largest double, 1.7976931348623157e308, rounded to fifteen
+// significant digits.
+constexpr long double LargestFifteenDigitNumber = 1.79769313486232e308L;
 
 constexpr int ClickInMmItem = 7;
 constexpr int ClickInMoaItem = 8;
@@ -77,10 +82,23 @@ std::optional<double> ScanNumber(std::string_view text, std::size_t& length) {
             i = j;
         }
     }
+    const char* const last = number.data() + number.size();
     double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error != std::errc() || end != number.data() + number.size() || !std::isfinite(value))
+    const auto [end, error] = std::from_chars(number.data(), last, value);
+    if (error == std::errc::result_out_of_range && end == last) {
+        // The ";" dialect prints fifteen significant digits, which rounds the
+        // largest doubles up past the double range; such a number stands for
+        // the largest double.
+        long double wide = 0;
+        std::from_chars(number.data(), last, wide);
+        const long double magnitude = std::fabs(wide);
+        if (!(magnitude > std::numeric_limits<double>::max()) ||
+            magnitude > LargestFifteenDigitNumber)
+            return std::nullopt;
+        value = std::copysign(std::numeric_limits<double>::max(), static_cast<double>(wide));
+    } else if (error != std::errc() || end != last || !std::isfinite(value)) {
         return std::nullopt;
+    }
     length = i;
     return value;
 }
@@ -139,13 +157,12 @@ class HeaderScanner {
         std::string text;
         int c = Get();
         while (IsBlank(c)) c = Get();
-        // A number is short; anything longer is no number anyway.
-        constexpr std::size_t MaxNumberLength = 64;
-        while (c >= 0 && !IsBlank(c) && text.size() < MaxNumberLength) {
+        // No length limit: the writers print every value in fixed notation,
+        // so a large one has hundreds of digits (the file's size bounds it).
+        while (c >= 0 && !IsBlank(c)) {
             text += static_cast<char>(c);
             c = Get();
         }
-        if (c >= 0 && !IsBlank(c)) return false;
         PutBack(c);
         std::size_t length = 0;
         const std::optional<double> number = ScanNumber(text, length);

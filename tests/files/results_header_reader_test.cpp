@@ -1,6 +1,7 @@
 // The results-header reader over headers the writer wrote, some lines replaced.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -117,13 +118,72 @@ TEST(ParseResultsHeader, RefusesWhatIsNoCompleteHeader) {
 
 TEST(ParseResultsHeader, OnlyFiniteDecimalNumbers) {
     const std::pair<const char*, std::optional<double>> cases[] = {
-        {"  -977,9", -977.9}, {"  1E+3", 1000}, {"  inf", {}}, {"  nan", {}},
-        {"  0x10", {}},       {"  1e999", {}},  {"  12,", {}}, {"  12abc", {}},
+        {"  -977,9", -977.9},
+        {"  1E+3", 1000},
+        {"  inf", {}},
+        {"  nan", {}},
+        {"  0x10", {}},
+        {"  1e999", {}},
+        {"  12,", {}},
+        {"  12abc", {}},
+        {"  1e-400", {}},
+        {"  -1.79769313486232E308", -std::numeric_limits<double>::max()},
+        {"  1.79769313486233E308", {}},
     };
     const std::string text = Written(ExampleHeader());
     for (const auto& [pressure, value] : cases) {
         const auto h = Parse(WithValue(text, "Air Pressure [hPa]", pressure));
         ASSERT_EQ(h.has_value(), value.has_value()) << pressure;
         EXPECT_EQ(h ? h->AirPressure : 0, value.value_or(0)) << pressure;
+    }
+}
+
+TEST(ParseResultsHeader, ReadsBackTheLargestValuesTheWritersPrint) {
+    // The ";" form prints fifteen significant digits, the others every digit.
+    constexpr double SemicolonFormDigits = 1e-14;
+    constexpr double Huge = std::numeric_limits<double>::max();
+    using Record = ResultsHeaderRecord;
+    const struct {
+        const char* name;
+        void (*set)(ResultsHeaderData&);
+        double written;  // what the line states, in the units of the record
+        double (*read)(const Record&);
+    } cases[] = {
+        {"coefficient", [](ResultsHeaderData& h) { h.Input.BallisticCoefficient = 1e300; }, 1e300,
+         [](const Record& r) { return r.BallisticCoefficient; }},
+        {"weight", [](ResultsHeaderData& h) { h.Input.BulletMass = 1e58; }, 1e58 * 1000,
+         [](const Record& r) { return r.BulletWeight; }},
+        {"diameter", [](ResultsHeaderData& h) { h.Input.BulletDiameter = -Huge / 1000; },
+         -Huge / 1000 * 1000, [](const Record& r) { return r.BulletDiameter; }},
+        {"sight height", [](ResultsHeaderData& h) { h.Input.SightHeight = 1e200; }, 1e200 * 1000,
+         [](const Record& r) { return r.SightHeight; }},
+        {"departure angle", [](ResultsHeaderData& h) { h.Input.DepartureAngle = -Huge; }, -Huge,
+         [](const Record& r) { return r.DepartureAngle; }},
+        {"zero range", [](ResultsHeaderData& h) { h.Input.ZeroRange = Huge; }, Huge,
+         [](const Record& r) { return r.ZeroRange; }},
+        {"band",
+         [](ResultsHeaderData& h) {
+             h.SteppedBc.CoefficientMode = 2;
+             h.SteppedBc.Bands[0] = {Huge, 1e60};
+             h.SteppedBc.Bands[1] = {1e-300, 700};
+         },
+         Huge, [](const Record& r) { return r.Bands[0].Coefficient + r.Bands[1].Coefficient; }},
+    };
+    for (const HeaderForm form :
+         {HeaderForm::Text, HeaderForm::CommaCsv, HeaderForm::SemicolonCsv}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name);
+            ResultsHeaderData header = ExampleHeader();
+            c.set(header);
+            std::ostringstream out;
+            WriteHeaderBlock(out, header, form);
+            const auto h = Parse(out.str());
+            ASSERT_TRUE(h) << static_cast<int>(form);
+            if (form == HeaderForm::SemicolonCsv)
+                EXPECT_NEAR(c.read(*h) / c.written, 1, SemicolonFormDigits);
+            else
+                EXPECT_EQ(c.read(*h), c.written);
+            EXPECT_EQ(h->AirPressure, 977.9);  // the lines behind still in place
+        }
     }
 }

@@ -21,6 +21,7 @@ constexpr double MaxChronographDistance = 30;  // m
 constexpr double MinAirTemperature = -21;      // °C
 constexpr double MaxAirTemperature = 40;       // °C
 constexpr double EarthRotation = 7.292e-5;     // rad/s
+constexpr double WidestAngle = 180;            // degrees between two lines
 // Degrees to radians, each with the digits of the formula it belongs to: the
 // wind angle and the chronograph's slant path, the latitude of the gravity
 // formula, the Coriolis angles.
@@ -109,6 +110,11 @@ void ReadClickValue(SetupFields& f, ComputationSettings& settings) {
         settings.ClickValue = f.Number(SetupField::CustomClick) * 0.016666666666666666;
     }
     if (settings.ClickValue <= 0) ShowErrorAndAbort("Click less than or equal to zero.");
+    // Tables count an angle in clicks; a click so small that the widest
+    // angle between two lines through the muzzle gives no finite count
+    // cannot be shown.
+    if (!std::isfinite(WidestAngle / settings.ClickValue))
+        ShowErrorAndAbort(ComputationFailedMessage);
 }
 
 // All five sites are read in every wind mode; their order matters only when
@@ -220,6 +226,18 @@ void ReadVelocityBands(SetupFields& f, SteppedBallisticCoefficient& stepped) {
     }
 }
 
+// A band's coefficient a hair above 0 gives a form factor (as the results
+// header states it) and a drag no table can print or fly.
+void CheckBandFormFactors(const SteppedBallisticCoefficient& stepped, const InputParameters& in) {
+    const double d = in.BulletDiameter;
+    for (int k = 0; k < 5; ++k) {
+        if (!stepped.BandInUse[k]) continue;
+        const double formFactor =
+            1 / stepped.Bands[k].Coefficient / d / d * in.BulletMass * DragStrengthFactor;
+        if (!std::isfinite(formFactor)) ShowErrorAndAbort(ComputationFailedMessage);
+    }
+}
+
 // The coefficient of the band in force at the measured velocity: band 1, then
 // each later band in use below its own velocity, the last one winning.
 double BandCoefficientAt(SetupFields& f, const SteppedBallisticCoefficient& stepped, double v) {
@@ -279,6 +297,7 @@ void ReadBallisticCoefficient(SetupFields& fields) {
         case CoefficientVariable:
             in.FormFactor = 0;
             ReadVelocityBands(fields, e.SteppedBc);
+            CheckBandFormFactors(e.SteppedBc, in);
             break;
         default:
             break;

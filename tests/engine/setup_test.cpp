@@ -11,6 +11,7 @@
 
 #include "engine/dragtables.h"
 #include "engine/integrator.h"
+#include "engine/numeric.h"
 #include "engine/state.h"
 #include "flight_setup.h"
 #include "platform/base.h"
@@ -166,6 +167,16 @@ TEST_F(Setup, ChecksInOrderAtTheirBoundaries) {
          "Click less than or equal to zero."},
         {"click -1 MOA", Both(Choose(SetupChoice::ClickItem, 8), Text(F::CustomClick, "-1")),
          "Click less than or equal to zero."},
+        {"click 1e-300 MOA",
+         Both(Choose(SetupChoice::ClickItem, 8), Text(F::CustomClick, "1e-300")), ""},
+        {"click 1e-320 MOA",
+         Both(Choose(SetupChoice::ClickItem, 8), Text(F::CustomClick, "1e-320")),
+         ComputationFailedMessage},
+        {"band coefficient 1e-300",
+         Both(Choose(SetupChoice::CoefficientMode, 2), Text(F::BandCoefficient2, "1e-300")), ""},
+        {"band coefficient 4.9e-324",
+         Both(Choose(SetupChoice::CoefficientMode, 2), Text(F::BandCoefficient2, "4.9e-324")),
+         ComputationFailedMessage},
         {"fixed click ignores the field",
          Both(Choose(SetupChoice::ClickItem, 3), Text(F::CustomClick, "-1")), ""},
         {"coefficient 0", Text(F::Coefficient, "0"),

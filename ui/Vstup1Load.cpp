@@ -93,9 +93,10 @@ std::string Tvstup::ReadResultsHeader(std::istream& in) {
 
 void Tvstup::ApplyResultsHeader(const ResultsHeaderRecord& h, const DragFileData& dragFile) {
     // A constant coefficient is read as a ballistic coefficient whatever mode
-    // the file was written in. A variable one goes straight to its mode:
-    // Edit1 is not part of it and keeps what its caption says.
-    if (!h.VariableCoefficient) SwitchDragStrengthMode(CoefficientBallistic);
+    // the file was written in. A variable one passes through that mode too,
+    // so that Edit1, which it leaves alone, never holds a form factor under
+    // the variable mode's coefficient caption.
+    SwitchDragStrengthMode(CoefficientBallistic);
     ApplyHeaderDragFunction(h, dragFile);
     ApplyHeaderDragStrength(h);
 

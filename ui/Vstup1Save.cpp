@@ -139,6 +139,10 @@ ResultsHeaderData Tvstup::SavedHeader() const {
     h.DragFileName = e.DragFileName;
     h.ClickItem = ComboBox2->ItemIndex();
     h.Input = e.Input;
+    // An up/downhill table flies the angle raised by the line's elevation;
+    // the header keeps the angle to the line of sight, as the field held it,
+    // so that a loaded header gives the same table again.
+    if (e.Slope.SlopeTargetHeight != 0) h.Input.DepartureAngle -= SlopeLineAngle(e.Slope);
     h.SteppedBc = e.SteppedBc;
     h.ClickValue = e.Settings.ClickValue;
     h.IntegrationStep = e.Settings.IntegrationStep;

@@ -127,6 +127,7 @@ TEST_F(WindowLoad, BandsInFileOrderAndNoAltitudeWithoutPressure) {
     Tvstup& w = W();
     w.CheckBox9->SetChecked(true);
     w.Edit29->SetText("123");
+    w.RadioGroup5->SetItemIndex(CoefficientFormFactor);
     ResultsHeaderData header = ExampleHeader();
     header.Input.AirPressure = 0;
     header.SteppedBc.CoefficientMode = CoefficientVariable;
@@ -135,6 +136,8 @@ TEST_F(WindowLoad, BandsInFileOrderAndNoAltitudeWithoutPressure) {
     // Bands 1, 2 and 4 of a file load as bands 1, 2 and 3.
     ASSERT_EQ(Load(Write("bands.txt", Written(header))), "");
     EXPECT_EQ(w.RadioGroup5->ItemIndex(), CoefficientVariable);
+    // Through "Ballistic Coefficient": Edit1 holds no form factor any more.
+    EXPECT_TRUE(w.Label75->Visible() && !w.Label1->Visible());
     EXPECT_EQ(w.Edit32->Text(), "500");
     EXPECT_EQ(w.Edit38->Text(), "0.35");
     EXPECT_TRUE(w.CheckBox6->Checked() && w.Edit38->Enabled());
@@ -262,4 +265,30 @@ TEST_F(WindowLoad, BadPathsChangeNothing) {
         EXPECT_TRUE(services_.messages.empty());
         EXPECT_EQ(Snapshot(W()), defaults);
     }
+}
+
+TEST_F(WindowLoad, AnUpDownhillTableComesBackTheSameAfterARestart) {
+    Compute();
+    const std::string angle = W().Edit6->Text();
+    // The table step and the integration step are no part of a header.
+    const int step = W().ComboBox1->ItemIndex();
+    const int position = W().ScrollBar1->Position();
+    // A 45 degree slant line: raised twice, the angle would be refused.
+    const auto slope = [this, step, position] {
+        W().ComboBox1->SetItemIndex(step);
+        W().ComboBox1Change(nullptr);
+        W().ScrollBar1->SetPosition(position);
+        W().ScrollBar1Change(nullptr);
+        W().Edit7->SetText("300");
+        W().Edit14->SetText("45");
+        const int first = MemoLines();
+        EXPECT_EQ(Handle(&Tvstup::Button11Click), "");
+        return LinesFrom(first);
+    };
+    const std::vector<std::string> table = slope();
+    window_.reset();
+    ResetEngineState();
+    window_ = std::make_unique<Tvstup>();
+    EXPECT_EQ(W().Edit6->Text(), angle);
+    EXPECT_EQ(slope(), table);
 }

@@ -12,41 +12,24 @@
 
 enum class BadFile { Pipe, Folder, Device, Oversized, Missing, Unreadable };
 
-struct BadFileRow {
+inline const struct BadFileRow {
     const char* name;
     BadFile kind;
-};
-
-inline const BadFileRow BadFiles[] = {
-    {"named pipe", BadFile::Pipe},      {"folder", BadFile::Folder},
-    {"/dev/zero", BadFile::Device},     {"oversized file", BadFile::Oversized},
-    {"missing file", BadFile::Missing}, {"unreadable file", BadFile::Unreadable},
-};
+} BadFiles[] = {{"named pipe", BadFile::Pipe},  {"folder", BadFile::Folder},
+                {"/dev/zero", BadFile::Device}, {"oversized", BadFile::Oversized},
+                {"missing", BadFile::Missing},  {"unreadable", BadFile::Unreadable}};
 
 // Puts the bad file under `path`, in place of whatever was there. False when
-// the row cannot be made here: root reads a file without read permission.
+// it cannot be made here: root reads a file without read permission.
 inline bool MakeBadFile(BadFile kind, const std::filesystem::path& path) {
     namespace fs = std::filesystem;
     fs::remove_all(path);
-    switch (kind) {
-        case BadFile::Pipe:
-            return ::mkfifo(path.c_str(), 0644) == 0;
-        case BadFile::Folder:
-            return fs::create_directory(path);
-        case BadFile::Device:
-            fs::create_symlink("/dev/zero", path);
-            return true;
-        case BadFile::Oversized:
-            // Sparse: one byte over the bound costs no disk space.
-            std::ofstream(path).put('*');
-            fs::resize_file(path, MaxReadFileBytes + 1);
-            return true;
-        case BadFile::Missing:
-            return true;
-        case BadFile::Unreadable:
-            std::ofstream(path) << "\n*$\n";
-            fs::permissions(path, fs::perms::none);
-            return ::geteuid() != 0;
-    }
-    return false;
+    if (kind == BadFile::Pipe) return ::mkfifo(path.c_str(), 0644) == 0;
+    if (kind == BadFile::Folder) return fs::create_directory(path);
+    if (kind == BadFile::Device) fs::create_symlink("/dev/zero", path);
+    if (kind == BadFile::Oversized || kind == BadFile::Unreadable) std::ofstream(path) << "*$";
+    // Sparse: one byte over the bound costs no disk space.
+    if (kind == BadFile::Oversized) fs::resize_file(path, MaxReadFileBytes + 1);
+    if (kind == BadFile::Unreadable) fs::permissions(path, fs::perms::none);
+    return kind != BadFile::Unreadable || ::geteuid() != 0;
 }

@@ -304,6 +304,10 @@ int AutoStepPosition(double a) {
 
 void IntegrateTrajectory(const FlightSettings& settings, const FlightHooks& hooks) {
     EngineState& e = Engine();
+    // A run that ends through an abort leaves the points it stored so far;
+    // until it ends normally, every point counts as written.
+    const int writtenBefore = e.Traj.WrittenEnd;
+    e.Traj.WrittenEnd = MaxSteps;
     ProcessingLabel label(hooks);
     ApplyAutoStep(settings, hooks, e);
 
@@ -318,6 +322,7 @@ void IntegrateTrajectory(const FlightSettings& settings, const FlightHooks& hook
     e.Traj.LastPointIndex = last;
     label.Hide();
     ConvertResults(e, run.mode, last);
+    e.Traj.WrittenEnd = std::max(writtenBefore, last + 1);
     e.LastRun = {e.Input.BulletMass, e.Input.SightHeight, e.Input.DepartureAngle,
                  e.Input.ZeroRange};
     if (run.mode == 1 && settings.Drift && hooks.AddLine) {

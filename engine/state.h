@@ -88,6 +88,10 @@ struct TrajectoryArrays {
     double TrajDerivedSeries[MaxSteps] = {};    // series computed for the graph
     double TrajDragCoefficient[MaxSteps] = {};  // dimensionless
     int LastPointIndex = 0;
+    // Every array but the derived series holds 0 from this point on, so a
+    // clear need go no further. Runs raise it over what they write; until
+    // something clears the arrays, every point counts as written.
+    int WrittenEnd = MaxSteps;
 };
 
 struct SpinAndCoriolisParameters {

@@ -314,8 +314,7 @@ class Tvstup : public TForm {
 
     // (f) Compute! and the range table.
     void ReadComputationRange();
-    // Returns the highest array entry the zeroing runs wrote.
-    int ZeroTheRifle(bool wantedHeight);
+    void ZeroTheRifle(bool wantedHeight);
     // Raises the "Step" item while the points lie as far apart as the
     // step scaled by the factor.
     void RaiseTableStep(double stepFactor = 1);

@@ -18,13 +18,12 @@ constexpr double NoLimit = 1000000;
 constexpr int ZeroRange = 1;
 constexpr int ZeroRangeXY = 2;
 
-// Clears the arrays a table run fills. The cross wind and the graph's derived
-// series are left as they are: the run or the graph overwrite them. The input
-// set-up has cleared every entry, and the zeroing runs since wrote entries 0
-// to `written` only, so the entries beyond are zero already.
-void ClearTableArrays(int written) {
+// Clears the arrays a table run fills, as far as the zeroing runs since the
+// input set-up's clear wrote them. The cross wind and the graph's derived
+// series are left as they are: the run or the graph overwrite them.
+void ClearTableArrays() {
     TrajectoryArrays& t = Engine().Traj;
-    const int end = std::min(written + 1, MaxSteps);
+    const int end = std::clamp(t.WrittenEnd, 0, MaxSteps);
     for (double* a :
          {t.TrajTime, t.TrajRange, t.TrajHeight, t.TrajWindage, t.TrajVelocityX, t.TrajVelocityY,
           t.TrajVelocityZ, t.TrajInclination, t.TrajSpecificEnergy, t.TrajDragCoefficient})
@@ -44,8 +43,8 @@ void Tvstup::Button3Click(TObject*) {
     e.Settings.ComputationMode = zeroing ? 2 : 1;
     PrepareComputation();
     ReadComputationRange();
-    const int written = zeroing ? ZeroTheRifle(modeItem == ZeroRangeXY) : 0;
-    ClearTableArrays(written);
+    if (zeroing) ZeroTheRifle(modeItem == ZeroRangeXY);
+    ClearTableArrays();
     RunIntegration();
     // The zeroing of "Zero Range X,Y" ran with fixed steps; later runs follow the angle again.
     if (modeItem == ZeroRangeXY) CheckBox8->SetChecked(true);
@@ -66,7 +65,7 @@ void Tvstup::ReadComputationRange() {
     if (CheckBox5->Checked()) s.ComputationRangeY = StrToFloat(Edit16->Text());
 }
 
-int Tvstup::ZeroTheRifle(bool wantedHeight) {
+void Tvstup::ZeroTheRifle(bool wantedHeight) {
     EngineState& e = Engine();
     ZeroingTarget target;
     target.ZeroRange = e.Input.ZeroRange;
@@ -77,14 +76,9 @@ int Tvstup::ZeroTheRifle(bool wantedHeight) {
         // jump with the step from one run to the next.
         CheckBox8->SetChecked(false);
     }
-    int written = 0;
-    ZeroDepartureAngle(target, [this, &written] {
-        RunIntegration();
-        written = std::max(written, Engine().Traj.LastPointIndex);
-    });
+    ZeroDepartureAngle(target, [this] { RunIntegration(); });
     Edit6->SetText(FloatToStr(RoundToDecimals(e.Input.DepartureAngle, 6)));
     e.Settings.ComputationMode = 1;
-    return written;
 }
 
 void Tvstup::RaiseTableStep(double stepFactor) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -24,6 +25,8 @@ constexpr double Conversion = 1e-9;
 // The chronograph correction treats the drag coefficient as constant over
 // the path; flying the path back agrees to within this speed (m/s).
 constexpr double ChronographRoundTrip = 0.2;
+// No lower height limit for a table run.
+constexpr double NoLimitY = 1000000;
 
 // The calculator window's fields as text, with the start-up bullet; records
 // every read and every value written back.
@@ -438,6 +441,54 @@ TEST_F(Setup, ArraysAreClearedOnlyAfterTheChecks) {
     EXPECT_EQ(Engine().Traj.TrajHeight[5], 0);
     EXPECT_EQ(Engine().Traj.TrajDerivedSeries[5], 2);
     EXPECT_EQ(Engine().Slope.SlopeTargetHeight, 0);
+}
+
+// The clear before a run reaches only as far as earlier runs wrote; whatever
+// they left, the arrays past a shorter run's last point must read 0, as the
+// table-step test and "Save" read points past the end of a short run.
+TEST_F(Setup, RunAfterALongerRunLeavesNoStalePoints) {
+    struct Row {
+        const char* name;
+        int mode;
+        double limit;  // m, range limit of a table run or the distance of the other modes
+        bool aborts;
+        bool shortRunAfter;  // a short run follows without a clear, as zeroing runs do
+    };
+    const Row earlier[] = {{"table run", 1, 1000, false, false},
+                           {"zeroing run", 2, 900, false, false},
+                           {"velocity run", 4, 900, false, false},
+                           {"run stopped at the step limit", 1, 100000, true, false},
+                           {"table run and a short one", 1, 1000, false, true}};
+    for (const Row& r : earlier) {
+        SetUp();
+        ASSERT_EQ(Run(), "") << r.name;
+        EngineState& e = Engine();
+        e.Settings.IntegrationStep = 0.0005;
+        SetTableRun(r.limit, NoLimitY);
+        e.Settings.ComputationMode = r.mode;
+        e.Input.ZeroRange = r.limit;
+        EXPECT_EQ(AbortMessageOf([] { IntegrateTrajectory({}); }).empty(), !r.aborts) << r.name;
+        const int longLast = r.aborts ? MaxSteps - 1 : e.Traj.LastPointIndex;
+        if (r.shortRunAfter) {
+            SetTableRun(10, NoLimitY);
+            ASSERT_EQ(AbortMessageOf([] { IntegrateTrajectory({}); }), "") << r.name;
+        }
+
+        ASSERT_EQ(Run(), "") << r.name;
+        e.Settings.ComputationMode = 1;
+        SetTableRun(100, NoLimitY);
+        ASSERT_EQ(AbortMessageOf([] { IntegrateTrajectory({}); }), "") << r.name;
+        const TrajectoryArrays& t = e.Traj;
+        ASSERT_LT(t.LastPointIndex + 10, longLast) << r.name;
+        const double* arrays[] = {t.TrajTime,           t.TrajRange,          t.TrajHeight,
+                                  t.TrajWindage,        t.TrajVelocityX,      t.TrajVelocityY,
+                                  t.TrajVelocityZ,      t.TrajCrossWind,      t.TrajInclination,
+                                  t.TrajSpecificEnergy, t.TrajDragCoefficient};
+        for (int k = 0; k < static_cast<int>(std::size(arrays)); ++k)
+            EXPECT_TRUE(std::all_of(arrays[k] + t.LastPointIndex + 1, arrays[k] + MaxSteps,
+                                    [](double v) { return v == 0; }))
+                << r.name << ", array " << k;
+    }
 }
 
 TEST_F(Setup, CoriolisReadsAndRechecksTheLatitude) {

@@ -61,7 +61,25 @@ void ShowException(const std::exception& error) {
     ShowSafely(error.what());
 }
 
-void RunEvent(const std::function<void()>& body) {
+namespace {
+
+TForm* eventForm = nullptr;
+
+}  // namespace
+
+TForm* EventForm() {
+    return eventForm;
+}
+
+void RunEvent(TForm* form, const std::function<void()>& body) {
+    // Events nest (a modal window's loop runs inside its caller's event), so
+    // the caller's form comes back when this one ends.
+    TForm* const outer = eventForm;
+    eventForm = form;
+    struct Restore {
+        TForm* outer;
+        ~Restore() { eventForm = outer; }
+    } restore{outer};
     try {
         body();
     } catch (const EAbort&) {

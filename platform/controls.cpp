@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -280,6 +281,7 @@ void TControl::SetHeight(int height) {
 void TControl::SetBounds(int left, int top, int width, int height) {
     widget_->setGeometry(left, top, std::max(width, 0), std::max(height, 0));
     RememberMargins();
+    BoundsSet();
 }
 
 void TControl::SetEnabled(bool enabled) {
@@ -369,12 +371,12 @@ void TControl::SetFocus() {
 
 void TControl::UserEvent(const TNotifyEvent& handler) {
     if (!handler || Owner()->Destroying()) return;
-    RunEvent([&] { handler(this); });
+    RunEvent(Owner(), [&] { handler(this); });
 }
 
 void TControl::DeliverMouse(int kind, TMouseButton button, TShiftState shift, int x, int y) {
     if (Owner()->Destroying()) return;
-    RunEvent([&] {
+    RunEvent(Owner(), [&] {
         switch (kind) {
             case MouseDown:
                 if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
@@ -402,6 +404,8 @@ TLabel::TLabel(const ControlSetup& setup) : TControl(setup.With(new QLabel(setup
     auto* label = static_cast<QLabel*>(Widget());
     label->setTextFormat(Qt::PlainText);
     autoSize_ = d.width == 0 || d.height == 0;
+    placedLeft_ = d.left;
+    placedWidth_ = d.width;
     SetAlignment(d.alignment);
     transparent_ = !d.color.has_value();
     SetText(d.caption);
@@ -415,12 +419,37 @@ std::string TLabel::Text() const {
 void TLabel::SetText(const std::string& text) {
     auto* label = static_cast<QLabel*>(Widget());
     label->setText(QStr(text));
-    if (autoSize_) label->adjustSize();
+    FitText();
+}
+
+void TLabel::FitText() {
+    auto* label = static_cast<QLabel*>(Widget());
+    if (autoSize_) {
+        label->adjustSize();
+        return;
+    }
+    const int needed = label->sizeHint().width();
+    int left = placedLeft_;
+    int width = placedWidth_;
+    if (needed > width) {
+        if (alignment_ == taRightJustify) left -= needed - width;
+        if (alignment_ == taCenter) left -= (needed - width) / 2;
+        width = needed;
+    }
+    if (left != label->x() || width != label->width())
+        label->setGeometry(left, label->y(), width, label->height());
+}
+
+void TLabel::BoundsSet() {
+    placedLeft_ = Left();
+    placedWidth_ = Width();
+    FitText();
 }
 
 void TLabel::SetAlignment(TAlignment alignment) {
     alignment_ = alignment;
     static_cast<QLabel*>(Widget())->setAlignment(ToQtAlignment(alignment));
+    FitText();
 }
 
 void TLabel::SetTransparent(bool transparent) {
@@ -464,6 +493,10 @@ TButton::TButton(const ControlSetup& setup)
     : TControl(setup.With(new QPushButton(setup.parentWidget))) {
     auto* button = static_cast<QPushButton*>(Widget());
     button->setText(QStr(setup.description->caption));
+    // Enter presses only the button the description marks as default. Qt's
+    // dialogs would otherwise make the first (or the focused) button the
+    // default, so Enter in any edit of a tool window would press it.
+    button->setAutoDefault(false);
     button->setDefault(setup.description->isDefault);
     QObject::connect(button, &QPushButton::clicked, button, [this] { UserEvent(OnClick); });
 }
@@ -494,7 +527,19 @@ TBitBtn::~TBitBtn() = default;
 
 void TBitBtn::GlyphChanged() {
     auto* button = static_cast<QPushButton*>(Widget());
-    button->setIcon(QIcon(QPixmap::fromImage(glyph_->Image())));
+    // As on the original platform, the colour of the glyph's bottom-left
+    // pixel is its background and is left out, so the button's own face
+    // (and its focus frame) shows around the drawing.
+    QImage image = glyph_->Image().convertToFormat(QImage::Format_ARGB32);
+    if (!image.isNull()) {
+        const QRgb background = image.pixel(0, image.height() - 1);
+        for (int y = 0; y < image.height(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                if (row[x] == background) row[x] = qRgba(0, 0, 0, 0);
+        }
+    }
+    button->setIcon(QIcon(QPixmap::fromImage(image)));
     button->setIconSize(QSize(glyph_->Width(), glyph_->Height()));
 }
 
@@ -685,5 +730,5 @@ void TUpDown::SetPosition(int position) {
 void TUpDown::ArrowPressed(TUDBtnType button) {
     position_ = std::clamp(position_ + (button == btNext ? 1 : -1), min_, max_);
     if (!OnClick || Owner()->Destroying()) return;
-    RunEvent([&] { OnClick(this, button); });
+    RunEvent(Owner(), [&] { OnClick(this, button); });
 }

@@ -144,6 +144,8 @@ class TControl : public TComponent {
 
   protected:
     explicit TControl(const ControlSetup& setup);
+    // Runs after SetBounds (and the setters built on it) placed the control.
+    virtual void BoundsSet() {}
     // Runs a handler for a user action: exceptions end the event here.
     void UserEvent(const TNotifyEvent& handler);
     // Runs a handler for a code-side change: exceptions go to the caller.
@@ -173,10 +175,20 @@ class TLabel : public TControl {
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool transparent);
 
+  protected:
+    void BoundsSet() override;
+
   private:
+    // A label with a width of its own grows when its text is wider, keeping
+    // the edge its alignment names (both edges' middle when centred), and
+    // goes back to that width for a text that fits, so no text is ever cut.
+    void FitText();
+
     TAlignment alignment_ = taLeftJustify;
     bool transparent_ = true;
     bool autoSize_ = false;
+    int placedLeft_ = 0;
+    int placedWidth_ = 0;
 };
 
 class TEdit : public TControl {

@@ -356,5 +356,5 @@ void TForm::FinishCreate() {
     if (finished_) Fail(name_, "FinishCreate called twice");
     WireHandlers();
     finished_ = true;
-    if (FormCreate) RunEvent([this] { FormCreate(this); });
+    if (FormCreate) RunEvent(this, [this] { FormCreate(this); });
 }

@@ -318,24 +318,24 @@ void TForm::FindFailed(const std::string& name) const {
 void TForm::RunDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
-    if (FormDestroy) RunEvent([this] { FormDestroy(this); });
+    if (FormDestroy) RunEvent(this, [this] { FormDestroy(this); });
 }
 
 void TForm::WindowActivated() {
     if (destroying_ || lastActiveForm == this) return;
     lastActiveForm = this;
-    if (FormActivate && finished_) RunEvent([this] { FormActivate(this); });
+    if (FormActivate && finished_) RunEvent(this, [this] { FormActivate(this); });
 }
 
 void TForm::WindowResized() {
     if (destroying_ || !finished_ || !FormResize) return;
-    RunEvent([this] { FormResize(this); });
+    RunEvent(this, [this] { FormResize(this); });
 }
 
 TMenuItem::TMenuItem(TForm* owner, std::string name, QAction* action)
     : TComponent(owner, std::move(name)), action_(action) {
     QObject::connect(action_, &QAction::triggered, action_, [this] {
-        if (OnClick && !Owner()->Destroying()) RunEvent([this] { OnClick(this); });
+        if (OnClick && !Owner()->Destroying()) RunEvent(Owner(), [this] { OnClick(this); });
     });
 }
 

@@ -272,3 +272,8 @@ class TForm : public TObject {
 
 // The first form created; closing it ends the program.
 TForm* MainForm();
+
+// The form whose event (a user's action on it, its activation, creation or
+// resizing) is running; nullptr outside every event. A message or dialog that
+// the event raises stands over this form: the window whose action raised it.
+TForm* EventForm();

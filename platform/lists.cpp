@@ -103,6 +103,18 @@ class ComboWidget : public QComboBox {
         QComboBox::focusOutEvent(e);
         finishingEdit = false;
     }
+    // The open list is as wide as its longest item, however narrow the box.
+    void showPopup() override {
+        QAbstractItemView* list = view();
+        int widest = 0;
+        for (int i = 0; i < count(); ++i)
+            widest = std::max(widest, list->fontMetrics().horizontalAdvance(itemText(i)));
+        const int scrollBar =
+            count() > maxVisibleItems() ? list->verticalScrollBar()->sizeHint().width() : 0;
+        constexpr int ItemMargins = 16;  // px: the item's text margins and the frame
+        list->setMinimumWidth(widest + ItemMargins + scrollBar);
+        QComboBox::showPopup();
+    }
 
   private:
 };

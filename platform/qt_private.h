@@ -33,10 +33,11 @@ QFont ToQFont(const TFont& font);
 // description's changes.
 QFont MergeFont(const QFont& parent, const FontSpec& wanted);
 
-// Runs one event handler as the message loop would: an abort ends it silently,
-// a conversion error or any other exception is shown with its text through the
-// message seam. Nothing unwinds into Qt.
-void RunEvent(const std::function<void()>& body);
+// Runs one event handler of `form` as the message loop would: an abort ends it
+// silently, a conversion error or any other exception is shown with its text
+// through the message seam. Nothing unwinds into Qt. While it runs, `form` is
+// the event form (EventForm()) that its messages and dialogs stand over.
+void RunEvent(TForm* form, const std::function<void()>& body);
 
 // What a control's constructor gets from the form builder.
 struct ControlSetup {

@@ -13,8 +13,15 @@
 
 namespace {
 
-// The window a message or modal window belongs over.
+// The window a message, dialog or modal window belongs over: the one whose
+// action raised it, so that it is that window, not the modal calculator
+// window, that comes back to the front when the box is closed. Outside an
+// event (or for a window not on screen) the modal or active window.
 QWidget* CallerWindow(const QWidget* except) {
+    if (const TForm* form = EventForm()) {
+        QWidget* window = form->Window();
+        if (window && window->isVisible() && window != except) return window;
+    }
     QWidget* caller = QApplication::activeModalWidget();
     if (!caller) caller = QApplication::activeWindow();
     if (!caller && MainForm()) caller = MainForm()->Window();

@@ -7,8 +7,8 @@
 class QtServices final : public Services {
   public:
     void ShowMessage(const std::string& text) override;
-    // Modal to the window that is active (or modal) when it is called, so
-    // windows shown without blocking elsewhere keep taking input.
+    // Modal to the window whose action showed it, so windows shown without
+    // blocking elsewhere keep taking input.
     void ShowModal(TForm& form) override;
     bool ExecuteFileDialog(const FileDialogRequest& request, std::string& chosen) override;
     void PrintImage(const QImage& image) override;

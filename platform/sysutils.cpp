@@ -57,6 +57,20 @@ bool NormaliseDecimal(const std::string& s, char separator, std::string& out) {
     return i == s.size();
 }
 
+// The text a conversion error quotes: a long text is cut to its first 60
+// characters (not bytes: a UTF-8 sequence is never split) and "…", so the
+// message box stays narrower than the screen.
+std::string Quoted(const std::string& text) {
+    constexpr std::size_t MaxCharacters = 60;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // Continuation bytes (10xxxxxx) belong to the character before them.
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+        if (characters++ == MaxCharacters) return "'" + text.substr(0, i) + "…'";
+    }
+    return "'" + text + "'";
+}
+
 }  // namespace
 
 char DecimalSeparator() {
@@ -75,7 +89,7 @@ double StrToFloat(const std::string& text) {
         const auto result = std::from_chars(normalised.data(), end, value);
         if (result.ec == std::errc() && result.ptr == end && std::isfinite(value)) return value;
     }
-    throw EConvertError("'" + text + "' is not a valid floating point value");
+    throw EConvertError(Quoted(text) + " is not a valid floating point value");
 }
 
 int StrToInt(const std::string& text) {
@@ -90,7 +104,7 @@ int StrToInt(const std::string& text) {
         if (result.ec == std::errc() && value >= INT_MIN && value <= INT_MAX)
             return static_cast<int>(value);
     }
-    throw EConvertError("'" + text + "' is not a valid integer value");
+    throw EConvertError(Quoted(text) + " is not a valid integer value");
 }
 
 std::string FloatToStr(double value) {

@@ -13,7 +13,8 @@ void SetDecimalSeparatorSource(char (*source)());
 
 // Reads a decimal number written with the locale's separator: surrounding blanks
 // are ignored, an exponent is accepted; group separators, "inf", "nan", hex and
-// empty text raise EConvertError "'<text>' is not a valid floating point value".
+// empty text raise EConvertError "'<text>' is not a valid floating point value"
+// (a text of more than 60 characters is quoted by its first 60 and "…").
 double StrToFloat(const std::string& text);
 // Like StrToFloat for whole numbers in the int range: "'<text>' is not a valid integer value".
 int StrToInt(const std::string& text);

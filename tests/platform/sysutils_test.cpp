@@ -51,6 +51,24 @@ TEST(StrToFloat, RejectedFormsRaiseTheConversionMessage) {
     }
 }
 
+TEST(StrToFloat, LongTextIsQuotedByItsFirstSixtyCharacters) {
+    // Characters, not bytes: a two-byte "é" is never cut in half.
+    std::string e60, more;
+    for (int i = 0; i < 70; ++i) (i < 60 ? e60 : more) += "é";
+    const std::string n59(59, '7');
+    for (const auto& [text, quoted] : {std::pair{n59 + "x", "'" + n59 + "x'"},
+                                       {n59 + "7x", "'" + n59 + "7…'"},
+                                       {std::string(10000, '7') + "x", "'" + n59 + "7…'"},
+                                       {e60 + more, "'" + e60 + "…'"}}) {
+        try {
+            StrToFloat(text);
+            ADD_FAILURE() << text;
+        } catch (const EConvertError& error) {
+            EXPECT_EQ(std::string(error.what()), quoted + " is not a valid floating point value");
+        }
+    }
+}
+
 TEST(StrToFloat, CommaLocaleUsesTheComma) {
     LocaleScope german(QLocale::German);
     EXPECT_EQ(DecimalSeparator(), ',');

@@ -1,8 +1,6 @@
 #include "compute/projectile_energy.h"
 
-#include <cmath>
-
-#include "compute/unit_table.h"
+#include "compute/shown_figures.h"
 
 namespace {
 
@@ -50,6 +48,6 @@ ProjectileFigures ComputeProjectile(const ProjectileInput& in) {
     for (double figure : {f.energy, f.momentum, f.ipscFactor, f.specificEnergy, f.sectionalDensity,
                           f.energyImperial, f.momentumImperial, f.specificEnergyImperial,
                           f.sectionalDensityImperial})
-        if (!std::isfinite(figure)) f.error = ResultTooLargeMessage;
+        if (!FigureShowable(figure, FigureFormat::General)) f.error = ResultTooLargeMessage;
     return f;
 }

@@ -29,6 +29,9 @@ const std::array<UnitConversion, 18> UnitConversions = {{
 double RoundToStep(double y, double step) {
     const double perUnit = 1 / step;
     const double half = step / 2;
+    // Scaling a value near the top of the doubles would overflow to infinity
+    // although the value itself (9.1e305 m from 1e306 yd) is a number.
+    if (!std::isfinite(y * perUnit)) return y;
     double ceiling = std::ceil(y * perUnit) * step;
     if (y + half >= ceiling) y = ceiling;
     // The ceiling again, of the value as it now stands: a value already on a

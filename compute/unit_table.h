@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "compute/shown_figures.h"
+
 // One arrow button: it reads one edit, converts, and writes the other.
 struct UnitConversion {
     int button;            // the arrow button, BitBtn<button>
@@ -21,12 +23,10 @@ extern const std::array<UnitConversion, 18> UnitConversions;
 
 // y rounded to the nearest multiple of step through the ceiling of y / step:
 // first up to the ceiling when y lies at most half a step below it, then down
-// by one step when it lies more than half a step below it.
+// by one step when it lies more than half a step below it. A value so large
+// that y / step would overflow has no fraction of a step left and is returned
+// as it is.
 double RoundToStep(double y, double step);
 
 // The value converted and rounded as the button writes it.
 double ConvertUnits(double value, const UnitConversion& conversion);
-
-// Shown in place of a result too large to be a number ("INF"), in this window
-// and the energy window.
-inline constexpr const char* ResultTooLargeMessage = "Result too large.";

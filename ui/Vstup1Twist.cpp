@@ -1,6 +1,7 @@
 // Calculator window. Maximum barrel twist: the longest twist (inches per
 // turn) that still stabilises the bullet, by one of three rules of thumb.
 #include "compute/barrel_twist.h"
+#include "compute/shown_figures.h"
 #include "engine/numeric.h"
 #include "platform/sysutils.h"
 #include "ui/Vstup1.h"
@@ -28,10 +29,12 @@ void Tvstup::Button13Click(TObject*) {
     if (diameter <= 0) ShowErrorAndAbort("Bullet Diameter less than or equal to zero.");
     if (velocity <= 0) ShowErrorAndAbort("Velocity less than or equal to zero.");
 
-    const double twist =
+    const double inches =
         MaximumBarrelTwist(static_cast<TwistRule>(method), diameter, velocity, length);  // in/turn
+    const double twist[] = {inches, inches * InchesToCentimetres};
+    RefuseUnshowable(twist, FigureFormat::Fixed);
     TStrings& memo = Memo1->Lines();
     memo.Add("  ");
-    memo.Add(FormatLine("  Maximum Barrel Twist:    %6.1f  in.", twist));
-    memo.Add(FormatLine("  Maximum Barrel Twist:   %6.1f  cm", twist * InchesToCentimetres));
+    memo.Add(FormatLine("  Maximum Barrel Twist:    %6.1f  in.", twist[0]));
+    memo.Add(FormatLine("  Maximum Barrel Twist:   %6.1f  cm", twist[1]));
 }

@@ -1,5 +1,6 @@
 #include "ui/tools/Grafodporu1.h"
 
+#include "compute/shown_figures.h"
 #include "engine/numeric.h"
 #include "engine/setup.h"
 #include "forms/grafodporu_form.h"
@@ -96,23 +97,36 @@ void Tgrafodporu::ComputeCurve() {
     in.BulletMass = StrToFloat(w.Edit2->Text()) * GramsToKilograms;
     in.BulletDiameter = StrToFloat(w.Edit3->Text()) * MillimetresToMetres;
     const int mode = w.RadioGroup5->ItemIndex();
-    // A form factor alone gives the curve; a ballistic coefficient needs the
-    // bullet, which must then be a real one.
-    if (mode != CoefficientFormFactor) {
+    if (mode == CoefficientFormFactor) {
+        // A form factor alone gives the curve: weight and diameter are not
+        // used, so whatever they hold is no reason to refuse it.
+        in.FormFactor = StrToFloat(w.Edit1->Text());
+        if (in.FormFactor <= 0) ShowErrorAndAbort("Form Factor less than or equal to zero.");
+    } else {
+        // A ballistic coefficient needs the bullet, which must be a real one.
         if (in.BulletMass <= 0) ShowErrorAndAbort("Bullet Weight less than or equal to zero.");
         if (in.BulletDiameter <= 0)
             ShowErrorAndAbort("Bullet Diameter less than or equal to zero.");
+        w.ReadBallisticCoefficient();
     }
-    w.ReadBallisticCoefficient();
 
+    double values[DragTableSize] = {};
     const double d = in.BulletDiameter;
     for (int v = 0; v <= MaxDragSpeed; ++v) {
         double formFactor = in.FormFactor;
         if (mode == CoefficientVariable)
             formFactor = 1 / BandCoefficientAt(w, e.SteppedBc, v) / d / d * in.BulletMass *
                          DragStrengthFactor;
+        values[v] = formFactor * e.ActiveDragTable[v];
+    }
+    // The graph scales and labels its axes in plain digits; a curve beyond
+    // them (or no number at all) is refused as the coefficient reader refuses
+    // a form factor that is no number, and the curves shown stay.
+    RefuseUnshowable(std::span<const double>(values, MaxDragSpeed + 1), FigureFormat::Fixed,
+                     ComputationFailedMessage);
+    for (int v = 0; v <= MaxDragSpeed; ++v) {
         DragGraphVelocity[v] = v;
-        DragGraphValues[v] = formFactor * e.ActiveDragTable[v];
+        DragGraphValues[v] = values[v];
     }
 }
 

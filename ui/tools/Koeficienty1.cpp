@@ -1,7 +1,9 @@
 #include "ui/tools/Koeficienty1.h"
 
 #include <algorithm>
+#include <array>
 
+#include "compute/shown_figures.h"
 #include "engine/dragtables.h"
 #include "engine/numeric.h"
 #include "engine/setup.h"
@@ -145,20 +147,27 @@ void Tkoeficienty::Button1Click(TObject*) {
     // The bullet's own drag coefficient at this velocity.
     const double cd = referenceCd * b.formFactor;
 
+    // Every figure first, checked together, so a refusal adds no line.
+    constexpr int Functions = DragTableRows - 1;
+    std::array<double, 2 * Functions> figures{};
+    double* const formFactors = figures.data();
+    double* const coefficients = figures.data() + Functions;
+    for (int k = 1; k < DragTableRows; ++k) {
+        if (k == GlItem) continue;
+        formFactors[k - 1] = cd / InterpolateDragCoefficient(k, b.velocity);
+        coefficients[k - 1] =
+            DragStrengthFactor * b.mass / (b.diameter * b.diameter * formFactors[k - 1]);
+    }
+    RefuseUnshowable(figures, FigureFormat::Fixed);
+
     TStrings& lines = Memo1->Lines();
     lines.Add("  ");
-    for (int k = 1; k < DragTableRows; ++k) {
-        const double formFactor = cd / InterpolateDragCoefficient(k, b.velocity);
+    for (int k = 1; k < DragTableRows; ++k)
         lines.Add(k == GlItem ? GlFormFactorLine
-                              : FormatLine(ResultLines[k - 1].formFactor, formFactor));
-    }
-    for (int k = 1; k < DragTableRows; ++k) {
-        const double coefficient =
-            DragStrengthFactor * b.mass /
-            (b.diameter * b.diameter * (cd / InterpolateDragCoefficient(k, b.velocity)));
+                              : FormatLine(ResultLines[k - 1].formFactor, formFactors[k - 1]));
+    for (int k = 1; k < DragTableRows; ++k)
         lines.Add(k == GlItem ? GlCoefficientLine
-                              : FormatLine(ResultLines[k - 1].coefficient, coefficient));
-    }
+                              : FormatLine(ResultLines[k - 1].coefficient, coefficients[k - 1]));
     lines.Add("  ");
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "compute/shown_figures.h"
 #include "engine/numeric.h"
 #include "engine/reticles.h"
 #include "engine/state.h"
@@ -137,9 +138,14 @@ void Tmildot::Button3Click(TObject*) {
     if (marks <= 0) ShowErrorAndAbort("Number of Marks less than or equal to zero.");
     const Reticle* reticle = FindReticle(w.ComboBox7->ItemIndex());
     if (!reticle) ShowErrorAndAbort("No Reticle selected.");
-    const double angle = ReticleMarkAngle(*reticle, defaultZoom, actualZoom);
-    const double distance = size / std::tan(marks * angle * DegreesToRadians);
-    Label3->SetCaption(FloatToStr(RoundToDecimals(distance, 0)));
+    // The angle the object fills in the reticle, in degrees. From a right
+    // angle on no distance fits it (the tangent turns negative), however
+    // large the object.
+    const double subtended = marks * ReticleMarkAngle(*reticle, defaultZoom, actualZoom);
+    if (!(subtended < 90)) ShowErrorAndAbort(ResultTooLargeMessage);
+    const double distance = RoundToDecimals(size / std::tan(subtended * DegreesToRadians), 0);
+    RefuseUnshowable({distance});
+    Label3->SetCaption(FloatToStr(distance));
 }
 
 void ShowReticleWindow() {

@@ -1,6 +1,7 @@
 #include "ui/tools/Nmv1.h"
 
 #include "compute/icao_atmosphere.h"
+#include "compute/shown_figures.h"
 #include "engine/numeric.h"
 #include "forms/nmv_form.h"
 #include "platform/sysutils.h"
@@ -37,8 +38,11 @@ void Tnmv::Button1Click(TObject*) {
     };
     const AtmosphereAnswer a = AtmosphereAt(question);
     if (!a.error.empty()) ShowErrorAndAbort(a.error);
-    Label13->SetText(FloatToStr(RoundToDecimals(a.temperature, 2)));
-    Label14->SetText(FloatToStr(RoundToDecimals(a.pressure, 2)));
-    Label16->SetText(FloatToStr(RoundToDecimals(a.density, 3)));
-    Label18->SetText(FloatToStr(RoundToDecimals(a.speedOfSound, 2)));
+    const double shown[] = {RoundToDecimals(a.temperature, 2), RoundToDecimals(a.pressure, 2),
+                            RoundToDecimals(a.density, 3), RoundToDecimals(a.speedOfSound, 2)};
+    RefuseUnshowable(shown);
+    Label13->SetText(FloatToStr(shown[0]));
+    Label14->SetText(FloatToStr(shown[1]));
+    Label16->SetText(FloatToStr(shown[2]));
+    Label18->SetText(FloatToStr(shown[3]));
 }

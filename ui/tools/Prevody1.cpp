@@ -1,6 +1,5 @@
 #include "ui/tools/Prevody1.h"
 
-#include <cmath>
 #include <string>
 
 #include "compute/unit_table.h"
@@ -55,6 +54,6 @@ Tprevody::Tprevody() : TForm(PrevodyForm()) {
 void Tprevody::Convert(const UnitConversion& conversion) {
     const double value = StrToFloat(edits_[conversion.source]->Text());
     const double converted = ConvertUnits(value, conversion);
-    if (!std::isfinite(converted)) ShowErrorAndAbort(ResultTooLargeMessage);
+    RefuseUnshowable({converted});
     edits_[conversion.target]->SetText(FloatToStr(converted));
 }

@@ -1,6 +1,7 @@
 #include "ui/tools/Teplotaprachu1.h"
 
 #include "compute/muzzle_velocity.h"
+#include "compute/shown_figures.h"
 #include "engine/numeric.h"
 #include "forms/teplotaprachu_form.h"
 #include "platform/sysutils.h"
@@ -10,9 +11,12 @@ Tteplotaprachu* teplotaprachu = nullptr;
 
 namespace {
 
+// Both computations show their result here, and only here.
 void ShowVelocity(const VelocityAnswer& answer, TLabel* result) {
     if (!answer.error.empty()) ShowErrorAndAbort(answer.error);
-    result->SetText(FloatToStr(RoundToDecimals(answer.velocity, 2)));
+    const double velocity = RoundToDecimals(answer.velocity, 2);
+    RefuseUnshowable({velocity});
+    result->SetText(FloatToStr(velocity));
 }
 
 }  // namespace

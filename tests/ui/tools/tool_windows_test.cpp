@@ -1,4 +1,6 @@
 // The small tool windows as the user drives them: fields, buttons, messages.
+#include <QPushButton>
+
 #include "compute/unit_table.h"
 #include "tests/ui/tools/tool_fixture.h"
 #include "ui/tools/Energie1.h"
@@ -35,6 +37,10 @@ TEST_F(ToolWindows, UnitButtonsConvertEachWayAndLeaveTheSource) {
         TPicture& glyph = *button(name)->Glyph();
         for (int y = 0; y < glyph.Height(); ++y)
             EXPECT_EQ(glyph.Pixel(glyph.Width() / 2, y), clBlack) << name << " at y = " << y;
+        // The button shows the arrow alone: its background colour is left out.
+        const QImage icon =
+            static_cast<QPushButton*>(button(name)->Widget())->icon().pixmap(9, 16).toImage();
+        EXPECT_EQ(qAlpha(icon.pixel(0, 15)), 0);
     }
 }
 

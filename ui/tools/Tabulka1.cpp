@@ -1,6 +1,8 @@
 #include "ui/tools/Tabulka1.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "engine/dragtables.h"
 #include "engine/numeric.h"
@@ -112,25 +114,43 @@ void Ttabulka::Button2Click(TObject*) {
     StringGrid1->SetRowCount(n - 1);
 }
 
-// A bubble sort on purpose: rows with equal calibres are never swapped, and
-// only swapped rows get their calibre rewritten from the parsed number.
+// The order and the texts of a bubble sort that swaps a row upward only past
+// a strictly larger calibre, so rows of equal calibre (a cartridge and its
+// "vari." rows) keep their order, in one stable sort instead of n² steps. Such
+// a bubble sort swaps each pair of rows out of order once, so it rewrites the
+// calibre of exactly the rows with a larger calibre above them or a smaller
+// one below; the others keep their text.
 void Ttabulka::Button7Click(TObject*) {
     const int n = StringGrid1->RowCount();
     const int caliber = GridColumn(ListCaliber);
-    const bool point = SystemUsesDecimalPoint == 1;
-    for (int pass = 0; pass < n - 2; ++pass) {
-        for (int s = 1; s <= n - 2; ++s) {
-            const double a = StrToFloat(CellNumber(caliber, s));
-            const double b = StrToFloat(CellNumber(caliber, s + 1));
-            if (!(b < a)) continue;
-            StringGrid1->SetCell(caliber, s, PointToComma(FloatToStr(b), point));
-            StringGrid1->SetCell(caliber, s + 1, PointToComma(FloatToStr(a), point));
-            for (int c = caliber + 1; c <= LastCell; ++c) {
-                const std::string upper = StringGrid1->Cell(c, s);
-                StringGrid1->SetCell(c, s, StringGrid1->Cell(c, s + 1));
-                StringGrid1->SetCell(c, s + 1, upper);
-            }
-        }
+    // Every calibre is read before a row moves: one that is no number ends
+    // the sort with the list as it was.
+    std::vector<double> calibres(n);
+    for (int r = 1; r < n; ++r) calibres[r] = StrToFloat(CellNumber(caliber, r));
+    std::vector<int> order;
+    for (int r = 1; r < n; ++r) order.push_back(r);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return calibres[a] < calibres[b]; });
+    std::vector<bool> rewritten(n, false);
+    double largestAbove = -INFINITY, smallestBelow = INFINITY;
+    for (int r = 1; r < n; ++r) {
+        rewritten[r] = largestAbove > calibres[r];
+        largestAbove = std::max(largestAbove, calibres[r]);
+    }
+    for (int r = n - 1; r >= 1; --r) {
+        rewritten[r] = rewritten[r] || smallestBelow < calibres[r];
+        smallestBelow = std::min(smallestBelow, calibres[r]);
+    }
+    std::vector<std::vector<std::string>> rows(n);
+    for (int r = 1; r < n; ++r)
+        for (int c = caliber; c <= LastCell; ++c) rows[r].push_back(StringGrid1->Cell(c, r));
+    for (int target = 1; target < n; ++target) {
+        const int source = order[target - 1];
+        if (rewritten[source])
+            rows[source][0] =
+                PointToComma(FloatToStr(calibres[source]), SystemUsesDecimalPoint == 1);
+        for (int c = caliber; c <= LastCell; ++c)
+            StringGrid1->SetCell(c, target, rows[source][c - caliber]);
     }
 }
 

@@ -36,7 +36,8 @@ class Ttabulka : public TForm {
     void Button1Click(TObject* Sender);
     // "Add Row": appends a row of "0" cells and numbers the rows.
     void Button5Click(TObject* Sender);
-    // "Sort by Caliber": ascending calibres; rows with equal calibres keep their order.
+    // "Sort by Caliber": ascending calibres; rows with equal calibres keep their
+    // order. A calibre that is no number ends it with the list unchanged.
     void Button7Click(TObject* Sender);
     // A press on a row copies its bullet, with the bands of the "vari." rows
     // below it, into the calculator window.

@@ -5,7 +5,9 @@
 #include <fstream>
 #include <vector>
 
+#include "files/CartridgeList.h"
 #include "platform/safefile.h"
+#include "platform/sysutils.h"
 #include "tests/platform/bad_files.h"
 #include "tests/ui/tools/tool_fixture.h"
 #include "ui/tools/Tabulka1.h"
@@ -146,6 +148,34 @@ TEST_F(ListWindow, SortKeepsEqualCalibresInOrder) {
     }
     EXPECT_EQ(order, "acedb");
     EXPECT_EQ(calibres, "4.500 5,56 5,56 7,62 9,3 ");
+}
+
+TEST_F(ListWindow, SortGivesTheBubbleSortsOrderAndTextsAtOnce) {
+    // 600 rows of few calibres, many equal; the notice tells the rows apart.
+    Rows rows;
+    for (int i = 0; i < 600; ++i)
+        rows.push_back(
+            {std::to_string((i * 7919) % 13) + ".50", "", "", "", "", "", std::to_string(i)});
+    Put(rows);
+    // The bubble sort: a strictly smaller calibre swaps upward and both rows
+    // get their calibre written from its number.
+    const auto calibre = [&rows](std::size_t r) {
+        return std::stod(CommaToPoint(rows[r][0], true));
+    };
+    for (std::size_t pass = 0; pass < rows.size(); ++pass)
+        for (std::size_t s = 0; s + 1 < rows.size(); ++s)
+            if (calibre(s + 1) < calibre(s)) {
+                std::swap(rows[s], rows[s + 1]);
+                for (std::size_t t : {s, s + 1})
+                    rows[t][0] = PointToComma(FloatToStr(calibre(t)), true);
+            }
+    T().Button7Click(nullptr);
+    EXPECT_EQ(Grid(), rows);
+    // A calibre that is no number leaves the list as it was.
+    T().StringGrid1->SetCell(1, 300, "x");
+    const Rows before = Grid();
+    EXPECT_THROW(T().Button7Click(nullptr), EConvertError);
+    EXPECT_EQ(Grid(), before);
 }
 
 TEST_F(ListWindow, RowCommands) {

@@ -7,14 +7,10 @@ using namespace form_rows;
 namespace {
 
 constexpr int CaptionRight = 96;
-constexpr int SiFigureLeft = 100, SiUnitLeft = SiFigureLeft + FigureWidth + 3;
-constexpr int ImperialFigureLeft = SiUnitLeft + 44,
-              ImperialUnitLeft = ImperialFigureLeft + FigureWidth + 3;
 
 // A result figure, right-aligned so the digits end next to its unit.
 Row Figure(const char* name, int left, int top) {
-    return Make(Kind::Label, name, "GroupBox1", left, top, FigureWidth, 14, "0")
-        .Align(taRightJustify);
+    return Make(Kind::Label, name, "GroupBox1", left, top, 50, 14, "0").Align(taRightJustify);
 }
 
 }  // namespace
@@ -25,14 +21,14 @@ FormDescription EnergieForm() {
     FormDescription f{
         .name = "energie",
         .caption = "Projectile Energy",
-        .clientWidth = ImperialUnitLeft + 64,
+        .clientWidth = 321,
         .clientHeight = 241,
         .border = BorderStyle::Dialog,
         .position = FormPosition::ScreenCenter,
         .onCreate = "FormCreate",
     };
     auto& c = f.controls;
-    c.push_back(Group("GroupBox1", "", 6, 2, ImperialUnitLeft + 52, 233, ""));
+    c.push_back(Group("GroupBox1", "", 6, 2, 309, 233, ""));
     const char* const inputs[][7] = {
         {"Label2", "Velocity:", "Edit1", "800", "Label5", "m/s", "CheckBox1"},
         {"Label3", "Bullet Weight:", "Edit2", "15", "Label4", "g", "CheckBox2"},
@@ -66,12 +62,12 @@ FormDescription EnergieForm() {
         const auto& r = results[row];
         const int top = 120 + 21 * row;
         c.push_back(Caption(r[0], "GroupBox1", CaptionRight, top, rowCaptions[row], 90));
-        c.push_back(Figure(r[1], SiFigureLeft, top));
-        c.push_back(Text(r[2], "GroupBox1", SiUnitLeft, top, r[3]));
-        c.push_back(Figure(r[4], ImperialFigureLeft, top));
-        c.push_back(Text(imperial[row][0], "GroupBox1", ImperialUnitLeft, top, imperial[row][1]));
+        c.push_back(Figure(r[1], 100, top));
+        c.push_back(Text(r[2], "GroupBox1", 153, top, r[3]));
+        c.push_back(Figure(r[4], 194, top));
+        c.push_back(Text(imperial[row][0], "GroupBox1", 247, top, imperial[row][1]));
     }
     c.push_back(Caption("Label7", "GroupBox1", CaptionRight, 120 + 21 * 4, "IPSC Factor:", 90));
-    c.push_back(Figure("Label11", SiFigureLeft, 120 + 21 * 4));
+    c.push_back(Figure("Label11", 100, 120 + 21 * 4));
     return f;
 }

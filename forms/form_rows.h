@@ -147,10 +147,6 @@ inline Row Sheet(std::string name, std::string pageControl, std::string caption)
                 std::move(caption));
 }
 
-// Room for the longest figure a result label shows in the general number
-// format, "-1.23456789012345E-300", so a figure never reaches its neighbours.
-constexpr int FigureWidth = 134;
-
 // Rows inside a group box: the first at 16 px below its top, one every 24 px.
 constexpr int RowTop(int row) {
     return 16 + 24 * row;

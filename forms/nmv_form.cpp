@@ -7,20 +7,19 @@ using namespace form_rows;
 // The measured air and the altitude asked for above, the four results below
 // (each "0" until the first computation) and "Compute" at the bottom.
 FormDescription NmvForm() {
-    constexpr int CaptionRight = 116, EditLeft = 120, EditWidth = FigureWidth;
-    constexpr int UnitLeft = EditLeft + FigureWidth + 4, GroupWidth = UnitLeft + 48;
-    constexpr int ResultLeft = EditLeft, ResultWidth = FigureWidth;
+    constexpr int CaptionRight = 116, EditLeft = 120, EditWidth = 45, UnitLeft = 169;
+    constexpr int ResultLeft = 120, ResultWidth = 45;
     FormDescription f{
         .name = "nmv",
         .caption = "ICAO Atmosphere",
-        .clientWidth = GroupWidth + 16,
+        .clientWidth = 226,
         .clientHeight = 293,
         .border = BorderStyle::Dialog,
         .position = FormPosition::ScreenCenter,
         .onCreate = "FormCreate",
     };
     auto& c = f.controls;
-    c.push_back(Group("GroupBox1", "", 8, 6, GroupWidth, 116, "Air Parameters"));
+    c.push_back(Group("GroupBox1", "", 8, 6, 210, 116, "Air Parameters"));
     const char* const inputs[][5] = {
         {"Label1", "Air Temperature:", "Edit1", "Label2", "°C"},
         {"Label4", "Air Pressure:", "Edit2", "Label17", "hPa"},
@@ -35,7 +34,7 @@ FormDescription NmvForm() {
         c.push_back(Edit(in[2], "GroupBox1", EditLeft, RowTop(row), EditWidth, defaults[row]));
         c.push_back(Text(in[3], "GroupBox1", UnitLeft, CaptionTop(row), in[4]));
     }
-    c.push_back(Group("GroupBox2", "", 8, 128, GroupWidth, 116, "Computation"));
+    c.push_back(Group("GroupBox2", "", 8, 128, 210, 116, "Computation"));
     const char* const results[][5] = {
         {"Label3", "Air Temperature:", "Label13", "Label6", "°C"},
         {"Label5", "Air Pressure:", "Label14", "Label7", "hPa"},
@@ -50,7 +49,6 @@ FormDescription NmvForm() {
                         .Align(taRightJustify));
         c.push_back(Text(out[3], "GroupBox2", UnitLeft, CaptionTop(row), out[4]));
     }
-    c.push_back(Button("Button1", "", (GroupWidth + 16 - 84) / 2, 254, 84, 25, "Compute")
-                    .OnClick("Button1Click"));
+    c.push_back(Button("Button1", "", 71, 254, 84, 25, "Compute").OnClick("Button1Click"));
     return f;
 }

@@ -11,8 +11,7 @@ namespace {
 void AddComputation(std::vector<ControlDescription>& c, const char* group,
                     const char* const rows[4][5], const char* const defaults[3],
                     const char* button) {
-    constexpr int CaptionRight = 136, EditLeft = 140, EditWidth = FigureWidth;
-    constexpr int UnitLeft = EditLeft + FigureWidth + 4;
+    constexpr int CaptionRight = 136, EditLeft = 140, EditWidth = 50, UnitLeft = 194;
     for (int row = 0; row < 4; ++row) {
         const auto& r = rows[row];
         c.push_back(Caption(r[0], group, CaptionRight, CaptionTop(row), r[1], 128));
@@ -24,7 +23,7 @@ void AddComputation(std::vector<ControlDescription>& c, const char* group,
                     .Align(taRightJustify));
         c.push_back(Text(r[3], group, UnitLeft, CaptionTop(row), r[4]));
     }
-    c.push_back(Button(button, group, UnitLeft + 24, RowTop(3) - 2, 64, 25, "Compute")
+    c.push_back(Button(button, group, 218, RowTop(3) - 2, 64, 25, "Compute")
                     .OnClick(std::string(button) + "Click"));
 }
 
@@ -35,7 +34,7 @@ FormDescription TeplotaprachuForm() {
     FormDescription f{
         .name = "teplotaprachu",
         .caption = "Muzzle Velocity Recomputation",
-        .clientWidth = 389,
+        .clientWidth = 305,
         .clientHeight = 247,
         .border = BorderStyle::Dialog,
         .position = FormPosition::ScreenCenter,
@@ -43,7 +42,7 @@ FormDescription TeplotaprachuForm() {
     };
     auto& c = f.controls;
     c.push_back(
-        Group("GroupBox1", "", 8, 6, 373, 114, "Recomputation according to Powder Temperature"));
+        Group("GroupBox1", "", 8, 6, 289, 114, "Recomputation according to Powder Temperature"));
     const char* const temperature[4][5] = {
         {"Label2", "Velocity:", "Edit1", "Label5", "m/s"},
         {"Label3", "At Powder Temperature:", "Edit2", "Label6", "°C"},
@@ -53,7 +52,7 @@ FormDescription TeplotaprachuForm() {
     const char* const temperatureDefaults[3] = {"800", "15", "25"};
     AddComputation(c, "GroupBox1", temperature, temperatureDefaults, "Button1");
     c.push_back(
-        Group("GroupBox2", "", 8, 126, 373, 114, "Recomputation according to Barrel Length"));
+        Group("GroupBox2", "", 8, 126, 289, 114, "Recomputation according to Barrel Length"));
     const char* const length[4][5] = {
         {"Label11", "Table Velocity:", "Edit4", "Label14", "m/s"},
         {"Label12", "At Barrel Length:", "Edit5", "Label15", "cm"},

@@ -13,7 +13,7 @@ struct FlightHooks {
     // Shows and hides the "Processing" label; hide runs on every exit of a run.
     std::function<void()> ShowProcessing;
     std::function<void()> HideProcessing;
-    // Lets the window process its pending messages once, so the label is drawn.
+    // Lets the window put the label on the screen before the run starts.
     std::function<void()> ProcessMessages;
     // "Auto" step: sets the step scroll bar to the position (tenths of a ms)
     // and returns the position it then holds.

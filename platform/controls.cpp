@@ -1,6 +1,7 @@
 // The control base and the simple control kinds.
 #include "platform/controls.h"
 
+#include <QBackingStore>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -13,8 +14,10 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
 #include "platform/forms.h"
@@ -365,6 +368,39 @@ void TControl::ParentResized() {
 void TControl::Repaint() {
     widget_->repaint();
 }
+
+bool TControl::PaintNow() {
+    QWidget* window = widget_->window();
+    QBackingStore* store = window->backingStore();
+    QWindow* handle = window->windowHandle();
+    if (!widget_->isVisible() || !store || !handle || !handle->isExposed()) return false;
+    // QWidget::repaint() would paint every pending region of the window, the
+    // graph or the result pane beneath among them; this draws the control
+    // alone into the window's buffer and puts just its rectangle on the
+    // screen. The pending regions stay pending.
+    const QPoint origin = widget_->mapTo(window, QPoint(0, 0));
+    const QRegion area = widget_->visibleRegion().translated(origin);
+    if (area.isEmpty()) return false;
+    store->beginPaint(area);
+    {
+        QPainter painter(store->paintDevice());
+        painter.setClipRegion(area);
+        painter.translate(origin);
+        PaintLook(painter);
+    }
+    store->endPaint();
+    store->flush(area, handle);
+    return true;
+}
+
+void TControl::PaintLook(QPainter& painter) {
+    widget_->render(&painter, QPoint(), QRegion(),
+                    QWidget::DrawWindowBackground | QWidget::DrawChildren);
+}
+
+void TControl::RunAtNextMessages(std::function<void()> action) {
+    QMetaObject::invokeMethod(widget_, std::move(action), Qt::QueuedConnection);
+}
 void TControl::SetFocus() {
     widget_->setFocus();
 }
@@ -455,6 +491,32 @@ void TLabel::SetAlignment(TAlignment alignment) {
 void TLabel::SetTransparent(bool transparent) {
     transparent_ = transparent;
     Widget()->setAutoFillBackground(!transparent);
+}
+
+// What the label's own paint event draws for a caption of plain text, without
+// the preparations of QWidget::render(), which cost many times more.
+void TLabel::PaintLook(QPainter& painter) {
+    const auto* label = static_cast<QLabel*>(Widget());
+    if (label->autoFillBackground())
+        painter.fillRect(label->rect(), label->palette().brush(label->backgroundRole()));
+    QRect r = label->contentsRect();
+    const int margin = label->margin();
+    r.adjust(margin, margin, -margin, -margin);
+    const Qt::Alignment align = QStyle::visualAlignment(Qt::LeftToRight, label->alignment());
+    int indent = label->indent();
+    if (indent < 0 && label->frameWidth() > 0)
+        indent = label->fontMetrics().horizontalAdvance(u'x') / 2 - margin;
+    if (indent > 0) {
+        if (align & Qt::AlignLeft) r.setLeft(r.left() + indent);
+        if (align & Qt::AlignRight) r.setRight(r.right() - indent);
+        if (align & Qt::AlignTop) r.setTop(r.top() + indent);
+        if (align & Qt::AlignBottom) r.setBottom(r.bottom() - indent);
+    }
+    painter.setFont(label->font());
+    painter.setPen(QPen(label->palette().brush(label->foregroundRole()), 1));
+    label->style()->drawItemText(&painter, r, static_cast<int>(align) | Qt::TextForceLeftToRight,
+                                 label->palette(), label->isEnabled(), label->text(),
+                                 label->foregroundRole());
 }
 
 TEdit::TEdit(const ControlSetup& setup) : TControl(setup.With(new QLineEdit(setup.parentWidget))) {

@@ -20,6 +20,7 @@
 
 class QWidget;
 class QImage;
+class QPainter;
 class TForm;
 class TControl;
 struct ControlSetup;
@@ -125,7 +126,16 @@ class TControl : public TComponent {
 
     // The control it lies in; nullptr for a direct child of the form.
     TControl* Parent() const { return parent_; }
+    // Repaints the window's pending regions, this control's among them, at once.
     void Repaint();
+    // Paints this control on the screen at once and nothing else of its window:
+    // the pending repaints of the other controls wait for the message loop.
+    // False when the control is not on the screen.
+    bool PaintNow();
+    // Runs `action` the next time the message loop handles its pending
+    // messages: after the current event, or inside a modal loop it opens.
+    // Dropped when the control is destroyed first.
+    void RunAtNextMessages(std::function<void()> action);
     void SetFocus();
     // The Qt widget behind the control, for the library and for tests.
     QWidget* Widget() const { return widget_; }
@@ -146,6 +156,9 @@ class TControl : public TComponent {
     explicit TControl(const ControlSetup& setup);
     // Runs after SetBounds (and the setters built on it) placed the control.
     virtual void BoundsSet() {}
+    // Draws the control as its widget's paint would, onto a painter whose
+    // origin is the control's top-left corner (for PaintNow).
+    virtual void PaintLook(QPainter& painter);
     // Runs a handler for a user action: exceptions end the event here.
     void UserEvent(const TNotifyEvent& handler);
     // Runs a handler for a code-side change: exceptions go to the caller.
@@ -177,6 +190,7 @@ class TLabel : public TControl {
 
   protected:
     void BoundsSet() override;
+    void PaintLook(QPainter& painter) override;
 
   private:
     // A label with a width of its own grows when its text is wider, keeping

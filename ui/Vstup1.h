@@ -300,6 +300,11 @@ class Tvstup : public TForm {
     void ApplyDragFileData(const DragFileData& data);
 
     // (c) Input set-up.
+    // Puts the "Processing" label on the screen before a run, once per action:
+    // hidden between the action's runs, it stays on the screen until the
+    // message loop next repaints the window.
+    void PaintProcessingLabel();
+    bool processingLabelOnScreen_ = false;
 
     // (d) Graph handlers.
     // Whether "Axis Y" shows "Traj. Height" against "Range" on "Axis X".

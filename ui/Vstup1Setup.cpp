@@ -5,7 +5,6 @@
 
 #include "engine/integrator.h"
 #include "engine/setup.h"
-#include "platform/application.h"
 #include "platform/sysutils.h"
 #include "ui/Vstup1.h"
 
@@ -110,7 +109,6 @@ FlightHooks WindowHooks(Tvstup& w) {
     FlightHooks h;
     h.ShowProcessing = [&w] { w.Label49->Show(); };
     h.HideProcessing = [&w] { w.Label49->Hide(); };
-    h.ProcessMessages = [] { ProcessMessages(); };
     // Setting the position runs the scroll bar's change handler; the bar
     // keeps the position within its range, so the run reads it back.
     h.SetStepPosition = [&w](int position) {
@@ -143,8 +141,18 @@ void Tvstup::CorrectChronographVelocity() {
     ::CorrectChronographVelocity(fields);
 }
 
+void Tvstup::PaintProcessingLabel() {
+    if (processingLabelOnScreen_ || !Label49->PaintNow()) return;
+    processingLabelOnScreen_ = true;
+    Label49->RunAtNextMessages([this] { processingLabelOnScreen_ = false; });
+}
+
 void Tvstup::RunIntegration(const std::function<void()>& onStepLimit) {
     FlightHooks hooks = WindowHooks(*this);
+    // Only the label is painted: a repaint of the whole window before every
+    // run would cost more than the run, and would draw a graph that the
+    // action is about to replace.
+    hooks.ProcessMessages = [this] { PaintProcessingLabel(); };
     hooks.StepLimitReached = onStepLimit;
     IntegrateTrajectory(ReadFlightSettings(*this), hooks);
 }

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBackingStore>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <optional>
 
 #include "forms/zakladni_form.h"
 #include "platform/base.h"
@@ -338,3 +341,58 @@ TEST(FormEvents, FormCanvasDrawsOverControlsUntilRepaint) {
 }
 
 }  // namespace
+
+// A label put on the screen by itself in the middle of an action must look as
+// the toolkit's own paint of it would, and must leave the rest of the window
+// as it was on the screen: a pending repaint elsewhere stays pending.
+TEST(FormPaint, LabelPaintedAloneLooksAsTheToolkitPaintsIt) {
+    struct Row {
+        const char* name;
+        TAlignment alignment;
+        std::optional<TColor> color;
+        FontSpec font;
+    };
+    const Row rows[] = {
+        {"centred, coloured, bold", taCenter, clYellow, {.height = 16, .bold = true}},
+        {"right, coloured", taRightJustify, clAqua, {}},
+        {"left, coloured, large", taLeftJustify, clWhite, {.height = 20}}};
+    for (const Row& r : rows) {
+        FormDescription d{
+            .name = "paint", .caption = "Paint", .clientWidth = 300, .clientHeight = 120};
+        d.controls.push_back({.name = "Label1",
+                              .kind = Kind::Label,
+                              .left = 20,
+                              .top = 30,
+                              .width = 250,
+                              .height = 24,
+                              .caption = "  Processing  ",
+                              .font = r.font,
+                              .alignment = r.alignment,
+                              .color = r.color});
+        d.controls.push_back({.name = "Label2",
+                              .kind = Kind::Label,
+                              .left = 20,
+                              .top = 80,
+                              .width = 100,
+                              .height = 16,
+                              .caption = "Other"});
+        TestForm form(d);
+        form.Show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Window()));
+        QApplication::processEvents();
+        TLabel* label = form.Find<TLabel>("Label1");
+        QWidget* window = label->Widget()->window();
+        auto* screen = dynamic_cast<QImage*>(window->backingStore()->paintDevice());
+        ASSERT_NE(screen, nullptr) << r.name;
+        const QRect labelArea(label->Widget()->mapTo(window, QPoint()), label->Widget()->size());
+        const QImage toolkit = screen->copy(labelArea);
+
+        screen->fill(Qt::magenta);
+        form.Find<TLabel>("Label2")->SetText("Changed");
+        ASSERT_TRUE(label->PaintNow()) << r.name;
+        EXPECT_EQ(screen->copy(labelArea), toolkit) << r.name;
+        EXPECT_EQ(screen->pixelColor(0, 0), QColor(Qt::magenta)) << r.name;
+        EXPECT_EQ(screen->pixelColor(25, 85), QColor(Qt::magenta)) << r.name;
+        form.Hide();
+    }
+}

@@ -8,6 +8,7 @@
 #include <QPen>
 #include <QVector>
 #include <algorithm>
+#include <optional>
 
 #include "platform/controls.h"
 #include "platform/qt_private.h"
@@ -65,6 +66,32 @@ bool Paintable(QPaintDevice* device) {
 
 }  // namespace
 
+namespace {
+
+bool SamePen(const TPen& a, const TPen& b) {
+    return a.Color == b.Color && a.Style == b.Style && a.Width == b.Width;
+}
+
+bool SameFontShape(const TFont& a, const TFont& b) {
+    return a.Name == b.Name && a.Size == b.Size && a.Height == b.Height && a.Bold == b.Bold;
+}
+
+}  // namespace
+
+// The state a batch's painter was last given. Setting a pen, a clip or a font
+// on a painter costs more than drawing a short line, and building a font's
+// metrics more than drawing its text, so within a batch each is set or built
+// again only when it changes.
+struct BatchPainterState {
+    std::optional<TPen> pen;           // the canvas pen the painter strokes with
+    std::optional<TColor> textColour;  // or the text colour it was last given
+    bool clipKnown = false;
+    std::optional<TRect> clip;
+    std::optional<TFont> fontShape;  // the font below was made from this
+    QFont font;
+    std::optional<QFontMetrics> metrics;  // of `font` on the batch's device
+};
+
 // The painter of one drawing call. Outside a batch it is the call's own, so
 // the canvas holds no painter between calls and the image can be saved,
 // resized or shown at any time; inside a batch it is the batch's.
@@ -74,8 +101,12 @@ class CallPainter {
         if (canvas.BeforeDraw) canvas.BeforeDraw();
         if (canvas.batchDepth_ > 0 && Paintable(canvas.device_)) {
             if (!canvas.batchPainter_) canvas.batchPainter_ = std::make_unique<QPainter>();
-            if (!canvas.batchPainter_->isActive()) canvas.batchPainter_->begin(canvas.device_);
+            if (!canvas.batchPainter_->isActive()) {
+                canvas.batchPainter_->begin(canvas.device_);
+                canvas.batchState_ = std::make_unique<BatchPainterState>();
+            }
             shared_ = canvas.batchPainter_.get();
+            state_ = canvas.batchState_.get();
         } else if (Paintable(canvas.device_)) {
             own_.begin(canvas.device_);
         }
@@ -85,6 +116,16 @@ class CallPainter {
     // carries the previous call's over otherwise.
     void ApplyClip(const std::optional<TRect>& clip) {
         if (!active()) return;
+        if (state_) {
+            const bool same =
+                state_->clipKnown && state_->clip.has_value() == clip.has_value() &&
+                (!clip ||
+                 (clip->Left == state_->clip->Left && clip->Top == state_->clip->Top &&
+                  clip->Right == state_->clip->Right && clip->Bottom == state_->clip->Bottom));
+            if (same) return;
+            state_->clipKnown = true;
+            state_->clip = clip;
+        }
         if (clip)
             (**this).setClipRect(
                 QRect(clip->Left, clip->Top, clip->Right - clip->Left, clip->Bottom - clip->Top));
@@ -98,9 +139,55 @@ class CallPainter {
         if (!shared_) own_.end();
     }
 
+    // Strokes with the canvas pen from here on.
+    void UsePen(const TPen& pen) {
+        if (state_ && state_->pen && SamePen(*state_->pen, pen)) return;
+        (**this).setPen(ToQPen(pen));
+        if (state_) {
+            state_->pen = pen;
+            state_->textColour.reset();
+        }
+    }
+    // Any other pen; the next call sets its own again.
+    void SetPen(const QPen& pen) {
+        (**this).setPen(pen);
+        if (state_) {
+            state_->pen.reset();
+            state_->textColour.reset();
+        }
+    }
+    // Writes text in the colour from here on.
+    void UseTextColour(TColor colour) {
+        if (state_ && state_->textColour == colour) return;
+        (**this).setPen(ToQColor(colour));
+        if (state_) {
+            state_->textColour = colour;
+            state_->pen.reset();
+        }
+    }
+    // The canvas font as a Qt font with its metrics on the device, set on the painter.
+    const QFontMetrics& UseFont(const TFont& font, QPaintDevice* device) {
+        if (!state_) {
+            ownFont_ = ToQFont(font);
+            ownMetrics_.emplace(ownFont_, device);
+            (**this).setFont(ownFont_);
+            return *ownMetrics_;
+        }
+        if (!state_->fontShape || !SameFontShape(*state_->fontShape, font)) {
+            state_->fontShape = font;
+            state_->font = ToQFont(font);
+            state_->metrics.emplace(state_->font, device);
+            (**this).setFont(state_->font);
+        }
+        return *state_->metrics;
+    }
+
   private:
     QPainter* shared_ = nullptr;
+    BatchPainterState* state_ = nullptr;
     QPainter own_;
+    QFont ownFont_;
+    std::optional<QFontMetrics> ownMetrics_;
 };
 
 QFont ToQFont(const TFont& font) {
@@ -151,7 +238,7 @@ void TCanvas::Polyline(const TPoint* points, int count) {
     // Round joins cost a curve per vertex, and a curve has a vertex every
     // few pixels; mitred joins of such shallow bends cover the same pixels.
     pen.setJoinStyle(Qt::MiterJoin);
-    p->setPen(pen);
+    p.SetPen(pen);
     p->drawPolyline(line.constData(), count);
     p.end();
     Changed();
@@ -166,7 +253,7 @@ void TCanvas::LineTo(int x, int y) {
     penPos_ = {x, y};
     CallPainter p(*this);
     if (!p.active()) return;
-    p->setPen(ToQPen(Pen));
+    p.UsePen(Pen);
     p->drawLine(from.x, from.y, x, y);
     p.end();
     Changed();
@@ -180,7 +267,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     if (!p.active()) return;
     if (Brush.Style != bsClear) p->fillRect(QRect(x1, y1, x2 - x1, y2 - y1), ToQColor(Brush.Color));
     if (Pen.Style != psClear) {
-        p->setPen(ToQPen(Pen));
+        p.SetPen(ToQPen(Pen));
         p->setBrush(Qt::NoBrush);
         // An outline drawn on QRect(x, y, w, h) covers w + 1 pixels, so this
         // frame covers x1 .. x2 - 1 like the original.
@@ -212,11 +299,11 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
         // A pen as wide as the ellipse covers it whole, a solid dot; Qt's
         // stroke of such a small ellipse leaves a hole in the middle.
         const qreal half = pen.width() / 2.0;
-        p->setPen(Qt::NoPen);
+        p.SetPen(Qt::NoPen);
         p->setBrush(pen.color());
         p->drawEllipse(QRectF(box).adjusted(-half, -half, half, half));
     } else {
-        p->setPen(pen);
+        p.SetPen(pen);
         p->setBrush(ToQBrush(Brush));
         p->drawEllipse(box);
     }
@@ -228,16 +315,14 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
     CallPainter p(*this);
     if (!p.active()) return;
     const QString s = QString::fromStdString(text);
-    const QFont font = ToQFont(Font);
-    const QFontMetrics metrics(font, device_);
+    const QFontMetrics& metrics = p.UseFont(Font, device_);
+    const int width = metrics.horizontalAdvance(s);
     if (Brush.Style != bsClear)
-        p->fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()),
-                    ToQColor(Brush.Color));
-    p->setFont(font);
-    p->setPen(ToQColor(Font.Color));
+        p->fillRect(QRect(x, y, width, metrics.height()), ToQColor(Brush.Color));
+    p.UseTextColour(Font.Color);
     p->drawText(x, y + metrics.ascent(), s);
     p.end();
-    penPos_ = {x + metrics.horizontalAdvance(s), y};
+    penPos_ = {x + width, y};
     Changed();
 }
 

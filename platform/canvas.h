@@ -152,6 +152,9 @@ class TCanvas {
     int batchDepth_ = 0;
     bool batchChanged_ = false;
     std::unique_ptr<QPainter> batchPainter_;
+    // What the batch's painter holds already (pen, clip, font and its
+    // metrics), so that a call sets only what differs from the call before.
+    std::unique_ptr<struct BatchPainterState> batchState_;
 };
 
 // Draws a whole picture as one batch of a canvas.

@@ -94,16 +94,27 @@ class CurvePieces {
             Flush();
             points_.push_back({x0, y0});
         }
+        // Many points of a long curve fall on the pixel of the one before; the
+        // stroke goes through the same pixels without them, at a fraction of
+        // the cost of joining every one.
+        if (x1 == x0 && y1 == y0) {
+            stayed_ = true;
+            return;
+        }
         points_.push_back({x1, y1});
     }
     void Flush() {
+        // A piece that never left its first pixel is still drawn, as a dot.
+        if (points_.size() == 1 && stayed_) points_.push_back(points_.front());
         if (points_.size() >= 2) c_.Polyline(points_.data(), static_cast<int>(points_.size()));
         points_.clear();
+        stayed_ = false;
     }
 
   private:
     TCanvas& c_;
     std::vector<TPoint> points_;
+    bool stayed_ = false;  // a segment of the piece ended where it began
 };
 
 // Draws one curve. Points that are not finite are skipped and break the

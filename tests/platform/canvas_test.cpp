@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "platform/controls.h"
 
@@ -149,6 +150,88 @@ TEST_F(CanvasTest, BatchDrawsTheSameWithOneChangeNotice) {
     c.TextOut(12, 0, "x");
     EXPECT_TRUE(picture.Image() == single.Image());
     EXPECT_EQ(canvas->PenPos().x, c.PenPos().x);
+}
+
+// A batch sets a pen, a clip or a font on its painter only when it differs
+// from the call before; each sequence must still draw what separate calls draw.
+TEST(CanvasBatch, StateChangesBetweenCallsDrawAsSeparateCalls) {
+    using Steps = std::function<void(TCanvas&)>;
+    struct Row {
+        const char* name;
+        Steps steps;
+    };
+    const Row rows[] = {
+        {"line after text keeps the pen colour",
+         [](TCanvas& c) {
+             c.Pen = TPen{clRed, psSolid, 1};
+             c.MoveTo(0, 20);
+             c.LineTo(40, 20);
+             c.Font.Color = clBlue;
+             c.TextOut(2, 2, "Ab");
+             c.MoveTo(0, 24);
+             c.LineTo(40, 24);
+         }},
+        {"pen style and width changes",
+         [](TCanvas& c) {
+             c.MoveTo(0, 5);
+             c.Pen.Style = psDot;
+             c.LineTo(40, 5);
+             c.Pen.Style = psSolid;
+             c.Pen.Width = 2;
+             c.MoveTo(0, 10);
+             c.LineTo(40, 12);
+             const TPoint points[] = {{0, 15}, {20, 25}, {40, 15}};
+             c.Polyline(points, 3);
+             c.Pen.Width = 1;
+             c.MoveTo(0, 28);
+             c.LineTo(40, 28);
+         }},
+        {"clip set, changed and removed",
+         [](TCanvas& c) {
+             c.ClipRect = Rect(0, 0, 10, 30);
+             c.MoveTo(0, 3);
+             c.LineTo(40, 3);
+             c.ClipRect = Rect(20, 0, 30, 30);
+             c.MoveTo(0, 6);
+             c.LineTo(40, 6);
+             c.ClipRect.reset();
+             c.MoveTo(0, 9);
+             c.LineTo(40, 9);
+         }},
+        {"font changes between texts",
+         [](TCanvas& c) {
+             c.Font.Size = 10;
+             c.TextOut(0, 0, "Wi");
+             c.Font.Bold = true;
+             c.TextOut(0, 12, "Wi");
+             c.Font.Height = 8;
+             c.TextOut(20, 0, "Wi");
+             c.Font.Color = clRed;
+             c.TextOut(20, 12, "Wi");
+         }},
+        {"shapes between lines",
+         [](TCanvas& c) {
+             c.Pen.Color = clGreen;
+             c.MoveTo(0, 2);
+             c.LineTo(40, 2);
+             c.Brush.Color = clYellow;
+             c.Ellipse(2, 5, 14, 17);
+             c.Rectangle(20, 5, 30, 15);
+             c.MoveTo(0, 25);
+             c.LineTo(40, 25);
+         }},
+    };
+    for (const Row& r : rows) {
+        TPicture batched, single;
+        batched.SetSize(40, 30);
+        single.SetSize(40, 30);
+        {
+            TCanvasBatch batch(*batched.Canvas());
+            r.steps(*batched.Canvas());
+        }
+        r.steps(*single.Canvas());
+        EXPECT_TRUE(batched.Image() == single.Image()) << r.name;
+    }
 }
 
 TEST_F(CanvasTest, PendingDrawingRunsOnceWhenThePictureIsRead) {

@@ -4,15 +4,23 @@
 // of ten repetitions.
 // - BM_TableRun: one table run (mode 1) from the muzzle to 1000 m, about 1360
 //   Runge-Kutta steps; "ns/step" is the time per step.
+// - BM_TightLoop: the same flight as a bare loop of Runge-Kutta steps over the
+//   engine's own equations of motion, with nothing recorded; the table run's
+//   "ns/step" against this one's is the cost of the integrator's bookkeeping.
 // - BM_TableRunAfterPainting: the same run, each right after the toolkit
-//   painted an image (timed without the painting), as it runs in the window.
+//   painted an image and code with wide vector registers left their upper
+//   halves in use, as painting code may (timed without the painting). The
+//   engine must clear them at its entry: on processors that pay for the
+//   state on every instruction the run is several times slower otherwise,
+//   and on the others the case reports the missing clear as an error, since
+//   it finds the halves still in use after the run.
 // - BM_ZeroingAndTable: the zero-range search at 100 m (up to six runs to
 //   just past 100 m, some 70 steps each) and then the table run to 1000 m.
 // - BM_ZeroingAndTableCoriolisDrift: the same with the Coriolis force and
 //   spin drift.
 // - BM_TwoPointFitAllRuns: the longest two-point coefficient fit, 63 runs.
-// The window's own figures ("Compute!" pressed through the calculator
-// window) are in window_bench.cpp.
+// The window's own figures ("Compute!" and the derived actions pressed
+// through the calculator window) are in window_bench.cpp.
 #include <benchmark/benchmark.h>
 
 #include <QImage>
@@ -25,6 +33,7 @@
 #include "compute/CoefficientSearch.h"
 #include "engine/dragtables.h"
 #include "engine/integrator.h"
+#include "engine/motion_eval.h"
 #include "engine/spindrift.h"
 #include "engine/state.h"
 #include "platform/base.h"
@@ -109,22 +118,135 @@ void BM_TableRun(benchmark::State& state) {
         benchmark::Counter(steps, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
+// The flight of BM_TableRun as a bare loop: the engine's equations of motion
+// four times a step, the classical Runge-Kutta sums, nothing stored. Built
+// without vectorized stage updates, as the integrator is.
+[[gnu::optimize("no-tree-vectorize")]] void BM_TightLoop(benchmark::State& state) {
+    SetUpStartUpBullet(false);
+    EngineState& e = Engine();
+    e.Input.DepartureAngle = StartAngle;
+    TableRunTo1000m(Settings(false));  // sets the "Auto" step and the run's records
+    const FlightModel model = MakeFlightModel(Settings(false));
+    const double h = e.Settings.IntegrationStep;
+    const double a = StartAngle * 0.0174532925239284;
+    long steps = 0;
+    for (auto _ : state) {
+        double y[6] = {
+            e.Input.MuzzleVelocity * std::cos(a), e.Input.MuzzleVelocity * std::sin(a), 0, 0, 0, 0};
+        MotionSample sample;
+        for (int i = 0; y[3] < 1000; ++i, ++steps) {
+            double k1[6], k2[6], k3[6], k4[6], stage[6], rate[6];
+            double t = i * h;
+            EvaluateMotion(model, y, t, rate, sample);
+            for (int j = 0; j < 6; ++j) k1[j] = h * rate[j];
+            for (int j = 0; j < 6; ++j) stage[j] = y[j] + k1[j] / 2;
+            t += h / 2;
+            EvaluateMotion(model, stage, t, rate, sample);
+            for (int j = 0; j < 6; ++j) k2[j] = h * rate[j];
+            for (int j = 0; j < 6; ++j) stage[j] = y[j] + k2[j] / 2;
+            EvaluateMotion(model, stage, t, rate, sample);
+            for (int j = 0; j < 6; ++j) k3[j] = h * rate[j];
+            for (int j = 0; j < 6; ++j) stage[j] = y[j] + k3[j];
+            t += h / 2;
+            EvaluateMotion(model, stage, t, rate, sample);
+            for (int j = 0; j < 6; ++j) k4[j] = h * rate[j];
+            for (int j = 0; j < 6; ++j)
+                y[j] = y[j] + (k1[j] + 2 * k2[j] + 2 * k3[j] + k4[j]) * (1.0 / 6);
+        }
+        benchmark::DoNotOptimize(y[4]);
+    }
+    state.counters["ns/step"] = benchmark::Counter(
+        static_cast<double>(steps), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+#if defined(__x86_64__)
+// Leaves the upper halves of all sixteen 256-bit registers in use, as code
+// built for wide vectors does when it returns without clearing them. Written
+// in assembly: a compiled function would clear them again on its way out.
+// Every vector register is the caller's to save, so the call clobbers nothing
+// the compiler keeps.
+extern "C" void BenchDirtyUpperVectorHalves();
+asm(R"(
+    .text
+    .p2align 4
+    .type BenchDirtyUpperVectorHalves, @function
+BenchDirtyUpperVectorHalves:
+    vpcmpeqb %ymm0, %ymm0, %ymm0
+    vpcmpeqb %ymm1, %ymm1, %ymm1
+    vpcmpeqb %ymm2, %ymm2, %ymm2
+    vpcmpeqb %ymm3, %ymm3, %ymm3
+    vpcmpeqb %ymm4, %ymm4, %ymm4
+    vpcmpeqb %ymm5, %ymm5, %ymm5
+    vpcmpeqb %ymm6, %ymm6, %ymm6
+    vpcmpeqb %ymm7, %ymm7, %ymm7
+    vpcmpeqb %ymm8, %ymm8, %ymm8
+    vpcmpeqb %ymm9, %ymm9, %ymm9
+    vpcmpeqb %ymm10, %ymm10, %ymm10
+    vpcmpeqb %ymm11, %ymm11, %ymm11
+    vpcmpeqb %ymm12, %ymm12, %ymm12
+    vpcmpeqb %ymm13, %ymm13, %ymm13
+    vpcmpeqb %ymm14, %ymm14, %ymm14
+    vpcmpeqb %ymm15, %ymm15, %ymm15
+    ret
+    .size BenchDirtyUpperVectorHalves, .-BenchDirtyUpperVectorHalves
+)");
+
+// Whether any of the sixteen registers still has its upper half set. The
+// engine's own code never writes upper halves, so after a run they are
+// clear only when the engine cleared them.
+[[gnu::target("avx"), gnu::noinline]] bool UpperVectorHalvesInUse() {
+    alignas(16) unsigned long long upper[16][2];
+    asm volatile(
+        "vextractf128 $1, %%ymm0, 0(%0)\n\t"
+        "vextractf128 $1, %%ymm1, 16(%0)\n\t"
+        "vextractf128 $1, %%ymm2, 32(%0)\n\t"
+        "vextractf128 $1, %%ymm3, 48(%0)\n\t"
+        "vextractf128 $1, %%ymm4, 64(%0)\n\t"
+        "vextractf128 $1, %%ymm5, 80(%0)\n\t"
+        "vextractf128 $1, %%ymm6, 96(%0)\n\t"
+        "vextractf128 $1, %%ymm7, 112(%0)\n\t"
+        "vextractf128 $1, %%ymm8, 128(%0)\n\t"
+        "vextractf128 $1, %%ymm9, 144(%0)\n\t"
+        "vextractf128 $1, %%ymm10, 160(%0)\n\t"
+        "vextractf128 $1, %%ymm11, 176(%0)\n\t"
+        "vextractf128 $1, %%ymm12, 192(%0)\n\t"
+        "vextractf128 $1, %%ymm13, 208(%0)\n\t"
+        "vextractf128 $1, %%ymm14, 224(%0)\n\t"
+        "vextractf128 $1, %%ymm15, 240(%0)" ::"r"(upper)
+        : "memory");
+    for (const auto& half : upper)
+        if (half[0] != 0 || half[1] != 0) return true;
+    return false;
+}
+#endif
+
 // The same run right after the toolkit painted an image, as inside the
-// window: the painting may leave the vector registers' upper halves in use,
-// which the engine clears before it starts.
+// window, and with the upper vector halves left in use.
 void BM_TableRunAfterPainting(benchmark::State& state) {
     SetUpStartUpBullet(false);
     const FlightSettings settings = Settings(false);
     QImage image(800, 600, QImage::Format_RGB32);
+#if defined(__x86_64__)
+    const bool wideVectors = __builtin_cpu_supports("avx");
+#endif
     for (auto _ : state) {
         state.PauseTiming();
         QPainter painter(&image);
         painter.fillRect(image.rect(), QLinearGradient(0, 0, 800, 600));
         painter.drawText(10, 20, "Compute!");
         painter.end();
-        state.ResumeTiming();
         Engine().Input.DepartureAngle = StartAngle;
+        state.ResumeTiming();
+#if defined(__x86_64__)
+        if (wideVectors) BenchDirtyUpperVectorHalves();
+#endif
         TableRunTo1000m(settings);
+#if defined(__x86_64__)
+        if (wideVectors && UpperVectorHalvesInUse()) {
+            state.SkipWithError("the engine ran with the upper vector halves in use");
+            break;
+        }
+#endif
         benchmark::DoNotOptimize(Engine().Traj.TrajHeight[Engine().Traj.LastPointIndex]);
     }
 }
@@ -206,6 +328,7 @@ void BM_TwoPointFitAllRuns(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_TableRun)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_TightLoop)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(BM_TableRunAfterPainting)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(10)

@@ -1,15 +1,26 @@
-// "Compute!" pressed on the calculator window, headless: the whole action as
-// the user triggers it (input set-up, zeroing, table run, range table into the
-// pane, the graph drawn into its picture), with the start-up inputs (zero range
-// 100 m, the table ends where the path falls below the line of sight) and with
-// a range limit of 1000 m instead. The window's repaint by the toolkit that
-// follows is not counted.
+// The calculator window's actions pressed headless, each the whole action as
+// the user triggers it: the input set-up, the engine's runs with the
+// "Processing" label, the result lines into the pane and the graph drawn into
+// its picture. The window's repaint by the toolkit that follows is not counted.
+// - BM_Compute*: "Compute!" with the start-up inputs (zero range 100 m, the
+//   table ends where the path falls below the line of sight) and with a range
+//   limit of 1000 m instead; "FirstPress" in a window just opened (made and
+//   shown untimed), "Repeated" pressed again and again in one window.
+// - The derived actions, repeated in one window from the start-up inputs:
+//   BM_MrdGee (apex search, zeroing and table down to 4 cm below the line of
+//   sight), BM_UpDownhill (100 m at 45°), BM_CoefficientFromVelocity (415 m/s
+//   at 300 m), BM_CoefficientFromTrajectory (39 cm at 100 m, 0 at 300 m),
+//   BM_BarrelTwist (Greenhill) and BM_Reticle (MilDot, cross-wind holds at
+//   300 m, the reticle window shown).
+// An action that ends with a message is reported as an error, not timed.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
 #include <QApplication>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <string>
 #include <system_error>
 
@@ -45,46 +56,172 @@ class ScratchInitFolder {
     std::filesystem::path folder_;
 };
 
-void PressCompute(benchmark::State& state, bool rangeLimit1000) {
-    ScriptedServices quiet;
+using Setup = std::function<void(Tvstup&)>;
+using Press = std::function<void(Tvstup&)>;
+
+// A calculator window with the built-in inputs, shown and painted once.
+std::unique_ptr<Tvstup> OpenWindow(const Setup& setup) {
     std::error_code ignored;
     std::filesystem::remove(InitFilePath(), ignored);
-    Tvstup window;
-    window.Show();
-    if (rangeLimit1000) {
-        window.CheckBox4->SetChecked(true);
-        window.Edit15->SetText("1000");
-        window.CheckBox5->SetChecked(false);
-    }
+    auto window = std::make_unique<Tvstup>();
+    window->Show();
+    if (setup) setup(*window);
     QCoreApplication::processEvents();
+    return window;
+}
+
+// Presses and then reads the graph's picture: the graph is drawn when its
+// picture is next shown, and the action owes that drawing. False when the
+// action ended with a message.
+bool PressAndDraw(benchmark::State& state, Tvstup& window, const Press& press,
+                  ScriptedServices& services) {
+    press(window);
+    benchmark::DoNotOptimize(window.Graf0->Picture()->Image().constBits());
+    if (services.messages.empty()) return true;
+    state.SkipWithError(("the action ended with \"" + services.messages.back() + "\"").c_str());
+    return false;
+}
+
+// The window's repaint after the action, and an empty pane for the next one.
+void Settle(Tvstup& window) {
+    QCoreApplication::processEvents();
+    window.Memo1->Lines().Clear();
+    QCoreApplication::processEvents();
+}
+
+void PressRepeatedly(benchmark::State& state, const Setup& setup, const Press& press) {
+    ScriptedServices services;
+    const std::unique_ptr<Tvstup> window = OpenWindow(setup);
     for (auto _ : state) {
-        window.Button3->Click();
-        // The graph is drawn when its picture is next shown: draw it now.
-        benchmark::DoNotOptimize(window.Graf0->Picture()->Image().constBits());
-        // The window's repaint, and an empty pane for the next table.
+        if (!PressAndDraw(state, *window, press, services)) break;
         state.PauseTiming();
-        QCoreApplication::processEvents();
-        window.Memo1->Lines().Clear();
-        QCoreApplication::processEvents();
+        Settle(*window);
         state.ResumeTiming();
     }
 }
 
-void BM_ComputeStartUp(benchmark::State& state) {
-    PressCompute(state, false);
+void PressInNewWindows(benchmark::State& state, const Setup& setup, const Press& press) {
+    ScriptedServices services;
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::unique_ptr<Tvstup> window = OpenWindow(setup);
+        state.ResumeTiming();
+        if (!PressAndDraw(state, *window, press, services)) break;
+        state.PauseTiming();
+        QCoreApplication::processEvents();
+        window.reset();
+        state.ResumeTiming();
+    }
 }
-void BM_ComputeTo1000m(benchmark::State& state) {
-    PressCompute(state, true);
+
+void RangeLimit1000m(Tvstup& w) {
+    w.CheckBox4->SetChecked(true);
+    w.Edit15->SetText("1000");
+    w.CheckBox5->SetChecked(false);
 }
+
+void PressCompute(Tvstup& w) {
+    w.Button3->Click();
+}
+
+void BM_ComputeStartUpFirstPress(benchmark::State& state) {
+    PressInNewWindows(state, {}, PressCompute);
+}
+void BM_ComputeStartUpRepeated(benchmark::State& state) {
+    PressRepeatedly(state, {}, PressCompute);
+}
+void BM_ComputeTo1000mFirstPress(benchmark::State& state) {
+    PressInNewWindows(state, RangeLimit1000m, PressCompute);
+}
+void BM_ComputeTo1000mRepeated(benchmark::State& state) {
+    PressRepeatedly(state, RangeLimit1000m, PressCompute);
+}
+
+void BM_MrdGee(benchmark::State& state) {
+    PressRepeatedly(state, {}, [](Tvstup& w) { w.Button10->Click(); });
+}
+void BM_UpDownhill(benchmark::State& state) {
+    PressRepeatedly(state, {}, [](Tvstup& w) { w.Button11->Click(); });
+}
+void BM_CoefficientFromVelocity(benchmark::State& state) {
+    PressRepeatedly(state, {}, [](Tvstup& w) { w.Button12->Click(); });
+}
+void BM_CoefficientFromTrajectory(benchmark::State& state) {
+    // The fit switches to "Angle of Departure"; each press starts from "Zero Range".
+    PressRepeatedly(state, {}, [](Tvstup& w) {
+        w.RadioGroup3->SetItemIndex(1);
+        w.Button14->Click();
+    });
+}
+void BM_BarrelTwist(benchmark::State& state) {
+    PressRepeatedly(
+        state,
+        [](Tvstup& w) {
+            w.ComboBox4->SetItemIndex(0);
+            w.Edit23->SetText(FloatToStr(31.4));
+        },
+        [](Tvstup& w) { w.Button13->Click(); });
+}
+void BM_Reticle(benchmark::State& state) {
+    PressRepeatedly(state, {}, [](Tvstup& w) { w.Button19->Click(); });
+}
+
+// A window costs some tens of milliseconds to make: few iterations, each a window.
+constexpr int NewWindows = 40;
+// The window's repaint between two presses is untimed but costs more than the
+// press: a short timed share per repetition keeps the whole run short.
+constexpr double RepeatedSeconds = 0.1;
 
 }  // namespace
 
-BENCHMARK(BM_ComputeStartUp)
+BENCHMARK(BM_ComputeStartUpFirstPress)
     ->Unit(benchmark::kMicrosecond)
+    ->Iterations(NewWindows)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);
-BENCHMARK(BM_ComputeTo1000m)
+BENCHMARK(BM_ComputeStartUpRepeated)
     ->Unit(benchmark::kMicrosecond)
+    ->MinTime(RepeatedSeconds)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_ComputeTo1000mFirstPress)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(NewWindows)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_ComputeTo1000mRepeated)
+    ->Unit(benchmark::kMicrosecond)
+    ->MinTime(RepeatedSeconds)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_MrdGee)
+    ->Unit(benchmark::kMicrosecond)
+    ->MinTime(RepeatedSeconds)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_UpDownhill)
+    ->Unit(benchmark::kMicrosecond)
+    ->MinTime(RepeatedSeconds)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_CoefficientFromVelocity)
+    ->Unit(benchmark::kMicrosecond)
+    ->MinTime(RepeatedSeconds)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_CoefficientFromTrajectory)
+    ->Unit(benchmark::kMicrosecond)
+    ->MinTime(RepeatedSeconds)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_BarrelTwist)
+    ->Unit(benchmark::kMicrosecond)
+    ->MinTime(RepeatedSeconds)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Reticle)
+    ->Unit(benchmark::kMicrosecond)
+    ->MinTime(RepeatedSeconds)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);
 

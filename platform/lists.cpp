@@ -178,35 +178,51 @@ class MemoStrings : public TStrings {
         cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
         cursor.insertText(QStr(text));
     }
-    void Add(const std::string& text) override {
-        QTextCursor cursor(edit_->document());
-        cursor.movePosition(QTextCursor::End);
-        if (!edit_->document()->lastBlock().text().isEmpty()) cursor.insertBlock();
-        cursor.insertText(QStr(text));
-        cursor.insertBlock();
-        // Keep the newest line in view.
-        edit_->setTextCursor(cursor);
-        edit_->ensureCursorVisible();
-    }
+    void Add(const std::string& text) override { Append(QStr(text)); }
     // One insert and one layout for the whole block, as if each line had
     // been added on its own.
     void AddLines(const std::vector<std::string>& lines) override {
         if (lines.empty()) return;
         QString block = QStr(lines.front());
         for (size_t i = 1; i < lines.size(); ++i) block += QChar('\n') + QStr(lines[i]);
-        QTextCursor cursor(edit_->document());
-        cursor.movePosition(QTextCursor::End);
-        cursor.beginEditBlock();
-        if (!edit_->document()->lastBlock().text().isEmpty()) cursor.insertBlock();
-        cursor.insertText(block);
-        cursor.insertBlock();
-        cursor.endEditBlock();
-        edit_->setTextCursor(cursor);
-        edit_->ensureCursorVisible();
+        Append(block);
     }
     void Clear() override { edit_->clear(); }
 
   private:
+    // Appends the text as lines after the last one, leaves the caret at the
+    // end and the newest line in view. The pane lays out a line when it finds
+    // where the line sits, counting from the top line in view to it; placing
+    // the caret or scrolling the usual way counts from the old top over every
+    // new line, so the pane's cost would grow with the number of lines added
+    // rather than with what it shows. Here the caret is put at the end before
+    // the insert, so it moves along with it, and the view jumps to the end
+    // with its painting held, which sets the new top line without counting;
+    // the lines the view then shows are the only ones laid out.
+    void Append(const QString& text) {
+        QTextDocument* doc = edit_->document();
+        QTextCursor caret = edit_->textCursor();
+        if (caret.hasSelection() || !caret.atEnd()) {
+            caret.movePosition(QTextCursor::End);
+            edit_->setTextCursor(caret);
+        }
+        QTextCursor cursor(doc);
+        cursor.movePosition(QTextCursor::End);
+        cursor.beginEditBlock();
+        if (!doc->lastBlock().text().isEmpty()) cursor.insertBlock();
+        cursor.insertText(text);
+        cursor.insertBlock();
+        cursor.endEditBlock();
+        if (edit_->isVisible()) {
+            QWidget* view = edit_->viewport();
+            const bool updates = view->updatesEnabled();
+            view->setUpdatesEnabled(false);
+            edit_->verticalScrollBar()->setValue(edit_->verticalScrollBar()->maximum());
+            view->setUpdatesEnabled(updates);
+        }
+        edit_->ensureCursorVisible();
+    }
+
     QPlainTextEdit* edit_;
 };
 

@@ -8,11 +8,15 @@
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 #include <QToolButton>
+#include <functional>
 #include <map>
 
 #include "platform/base.h"
@@ -375,6 +379,64 @@ TEST_F(ControlsTest, MemoLinesFollowTheOriginalCounting) {
     lines.AddLines(block);
     ASSERT_EQ(lines.Count(), single.Count());
     for (int i = 0; i < lines.Count(); ++i) EXPECT_EQ(lines[i], single[i]) << i;
+}
+
+// Lines added to a shown pane land after the last one with the caret at the
+// end and the newest line in view, wherever the caret was; only the lines in
+// view are laid out, however many were added.
+TEST_F(ControlsTest, MemoShowsTheNewestLineAndLaysOutOnlyWhatShows) {
+    FormDescription d = {.name = "memo",
+                         .clientWidth = 300,
+                         .clientHeight = 200,
+                         .controls = {{.name = "Memo1",
+                                       .kind = Kind::Memo,
+                                       .width = 280,
+                                       .height = 150,
+                                       .items = {" Computing Result:"},
+                                       .readOnly = true}}};
+    TestForm memoForm(d);
+    memoForm.Show();
+    TMemo* memo = memoForm.Find<TMemo>("Memo1");
+    auto* edit = static_cast<QPlainTextEdit*>(memo->Widget());
+    auto newestInView = [edit] {
+        const QRect caret = edit->cursorRect();
+        return edit->textCursor().atEnd() && edit->viewport()->rect().contains(caret) &&
+               edit->verticalScrollBar()->value() == edit->verticalScrollBar()->maximum();
+    };
+    std::vector<std::string> table;
+    for (int i = 0; i < 2000; ++i) table.push_back("  " + std::to_string(i) + "   -4.0   0.0   800");
+    struct Step {
+        const char* name;
+        std::function<void()> add;
+        int count;
+    };
+    const Step steps[] = {
+        {"a block", [&] { memo->Lines().AddLines(table); }, 2001},
+        {"a line after the caret was put at the start",
+         [&] {
+             edit->moveCursor(QTextCursor::Start);
+             memo->Lines().Add("last");
+         },
+         2002},
+        {"a block after a selection",
+         [&] {
+             edit->selectAll();
+             memo->Lines().AddLines(table);
+         },
+         4002},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.add();
+        EXPECT_EQ(memo->Lines().Count(), step.count);
+        EXPECT_TRUE(newestInView());
+        EXPECT_FALSE(edit->textCursor().hasSelection());
+        int laidOut = 0;
+        for (QTextBlock b = edit->document()->begin(); b.isValid(); b = b.next())
+            laidOut += b.layout()->lineCount() > 0;
+        EXPECT_LT(laidOut, 100);
+    }
+    EXPECT_EQ(memo->Lines()[memo->Lines().Count() - 1], table.back());
 }
 
 TEST_F(ControlsTest, StringGridCellsAndMouseToCell) {

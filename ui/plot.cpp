@@ -1,6 +1,8 @@
 #include "ui/plot.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -84,12 +86,30 @@ void DrawTicks(TCanvas& c, const GraphState& g, int slot, GraphArea a) {
 }
 
 // The connected pieces of a curve, each stroked as one polyline: a segment
-// that starts where the previous one ended extends the piece.
+// that starts where the previous one ended extends the piece. A segment that
+// keeps clear of the canvas's clip rectangle by more than the pen's reach is
+// left out and breaks the piece: after a zoom, or with a range far past the
+// axes, most of a long curve lies outside, and stroking it would cost as much
+// as stroking what shows. Only caps and joins out of sight change, so the
+// pixels inside the clip stay the same.
 class CurvePieces {
   public:
-    explicit CurvePieces(TCanvas& c) : c_(c) {}
+    explicit CurvePieces(TCanvas& c) : c_(c) {
+        if (c.ClipRect) {
+            // A mitred join reaches twice the pen's width from its point
+            // (the painter's default limit), a round cap half of it.
+            const int reach = 2 * std::max(c.Pen.Width, 1) + 2;
+            const TRect& r = *c.ClipRect;
+            keep_ = Rect(r.Left - reach, r.Top - reach, r.Right + reach, r.Bottom + reach);
+        }
+    }
     ~CurvePieces() { Flush(); }
     void Segment(int x0, int y0, int x1, int y1) {
+        if (keep_ && (std::max(x0, x1) < keep_->Left || std::min(x0, x1) > keep_->Right ||
+                      std::max(y0, y1) < keep_->Top || std::min(y0, y1) > keep_->Bottom)) {
+            Flush();
+            return;
+        }
         if (points_.empty() || points_.back().x != x0 || points_.back().y != y0) {
             Flush();
             points_.push_back({x0, y0});
@@ -113,6 +133,7 @@ class CurvePieces {
 
   private:
     TCanvas& c_;
+    std::optional<TRect> keep_;  // segments reaching into it are stroked
     std::vector<TPoint> points_;
     bool stayed_ = false;  // a segment of the piece ended where it began
 };

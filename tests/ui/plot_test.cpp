@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QColor>
 #include <QImage>
+#include <QPainter>
+#include <QPen>
+#include <QPolygon>
 #include <QPixmap>
 #include <QWidget>
 #include <algorithm>
@@ -204,6 +208,71 @@ TEST_F(PlotDrawing, ZoomedCurvesAndMarkersStayInsideTheFrame) {
     const int level = PixelY(50);
     EXPECT_TRUE(ColourNear(right - 10, level, clBlack));
     EXPECT_EQ(Inked(right + 2, level - 5, GraphWidth, level + 5), 0);
+}
+
+// A long curve that mostly lies outside the view: the pixels inside are those
+// of the whole curve stroked as one line under the frame's clip, as if no
+// part of it had been left out.
+TEST_F(PlotDrawing, CurveMostlyOutOfViewGivesThePixelsOfTheWholeStroke) {
+    struct View {
+        const char* name;
+        double xMin, xMax, yMin, yMax;
+        bool curveShows;
+    };
+    const View views[] = {
+        {"the muzzle end, zoomed in", 0, 1, -1, 1, true},
+        {"the middle", 45, 55, -30, 10, true},
+        {"a wave crossing the view again and again", 0, 100, -3, 3, true},
+        {"the whole curve", -5, 105, -60, 10, true},
+        {"far past the curve's end", 500, 600, -60, 10, false},
+    };
+    std::vector<double> xs, ys;
+    for (int i = 0; i <= 1200; ++i) {
+        const double x = i / 12.0;
+        xs.push_back(x);
+        // A falling path with a ripple, so the view cuts it many times.
+        ys.push_back(-0.005 * x * x + 4 * std::sin(x * 1.7));
+    }
+    const TColor pen = CalculatorGraphStyle([] { return 1; }, [] { return 0; }, [] {
+                           return std::string();
+                       }).CurvePens.at(0);
+    const QColor penColour(pen & 0xff, (pen >> 8) & 0xff, (pen >> 16) & 0xff);
+    for (const View& v : views) {
+        SCOPED_TRACE(v.name);
+        GraphReset(*graph_, Slot);
+        AddCurve(xs, ys, 0);
+        graph_->XMin[Slot] = v.xMin, graph_->XMax[Slot] = v.xMax;
+        graph_->YMin[Slot] = v.yMin, graph_->YMax[Slot] = v.yMax;
+        graph_->CurveVisible[Slot][0] = 0;
+        GraphDraw(*graph_, Slot);
+        QImage expected = Image().Picture()->Image().copy();
+        graph_->CurveVisible[Slot][0] = 1;
+        GraphDraw(*graph_, Slot);
+        const QImage& drawn = Image().Picture()->Image();
+
+        QPolygon line;
+        for (size_t i = 0; i < xs.size(); ++i) {
+            const QPoint p(PixelX(xs[i]), PixelY(ys[i]));
+            if (line.isEmpty() || line.back() != p) line.append(p);
+        }
+        QPainter painter(&expected);
+        painter.setClipRect(QRect(GraphMarginLeftBottom, GraphMarginRightTop,
+                                  GraphWidth - GraphMarginRightTop + 1 - GraphMarginLeftBottom,
+                                  GraphHeight - GraphMarginLeftBottom + 1 - GraphMarginRightTop));
+        painter.setPen(QPen(penColour, 2, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
+        painter.drawPolyline(line);
+        painter.end();
+        ASSERT_EQ(drawn.size(), expected.size());
+        int differing = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                differing += drawn.pixel(x, y) != expected.pixel(x, y);
+        EXPECT_EQ(differing, 0);
+        int curvePixels = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) curvePixels += drawn.pixel(x, y) == penColour.rgb();
+        EXPECT_EQ(curvePixels > 0, v.curveShows);
+    }
 }
 
 TEST_F(PlotDrawing, TitleAndUnitsFollowTheStyle) {

@@ -108,6 +108,16 @@ TEST_F(CanvasTest, TextCellStartsAtThePointOnTheBrushColour) {
     EXPECT_EQ(canvas->PenPos().x, 10 + w);
 }
 
+// Text is set glyph by glyph, each at its own advance, with no kerning between
+// pairs: the same letters in another order take the same width.
+TEST_F(CanvasTest, TextTakesTheSumOfItsGlyphsAdvances) {
+    for (const char* name : {"Arial", "MS Sans Serif"}) {
+        canvas->Font.Name = name;
+        canvas->Font.Size = 24;
+        EXPECT_EQ(canvas->TextWidth("AVAVAVAVTaTaTa"), canvas->TextWidth("AAAATTTVVVVaaa")) << name;
+    }
+}
+
 // Without a real font every glyph draws as the same box.
 TEST_F(CanvasTest, WindowsFontNamesMapToARealFont) {
     for (const char* name : {"Arial", "MS Sans Serif"}) {

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEventLoop>
+#include <QFont>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -437,6 +439,13 @@ TEST_F(ControlsTest, MemoShowsTheNewestLineAndLaysOutOnlyWhatShows) {
         EXPECT_LT(laidOut, 100);
     }
     EXPECT_EQ(memo->Lines()[memo->Lines().Count() - 1], table.back());
+    // The pane, as every control, sets its text glyph by glyph, without
+    // kerning: the same letters in another order take the same width.
+    QFont font = edit->font();
+    font.setPixelSize(32);
+    const QFontMetrics metrics(font);
+    EXPECT_EQ(metrics.horizontalAdvance("AVAVAVAVTaTaTa"),
+              metrics.horizontalAdvance("AAAATTTVVVVaaa"));
 }
 
 TEST_F(ControlsTest, StringGridCellsAndMouseToCell) {

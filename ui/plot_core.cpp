@@ -195,6 +195,10 @@ int GraphPixel(double position) {
 }
 
 bool GraphClipSegment(double& x0, double& y0, double& x1, double& y1) {
+    // Both ends inside: nothing to narrow (the usual case, and the cheap one).
+    if (std::fabs(x0) <= GraphPixelLimit && std::fabs(y0) <= GraphPixelLimit &&
+        std::fabs(x1) <= GraphPixelLimit && std::fabs(y1) <= GraphPixelLimit)
+        return true;
     // Liang-Barsky: the segment is x0 + t·dx, y0 + t·dy for t in [0, 1];
     // each side of the square narrows the range of t that lies inside.
     const double dx = x1 - x0, dy = y1 - y0;

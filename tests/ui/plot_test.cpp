@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -210,39 +211,23 @@ TEST_F(PlotDrawing, ZoomedCurvesAndMarkersStayInsideTheFrame) {
     EXPECT_EQ(Inked(right + 2, level - 5, GraphWidth, level + 5), 0);
 }
 
-// A long curve that mostly lies outside the view: the pixels inside are those
-// of the whole curve stroked as one line under the frame's clip, as if no
-// part of it had been left out.
-TEST_F(PlotDrawing, CurveMostlyOutOfViewGivesThePixelsOfTheWholeStroke) {
+// A curve's pixels are those of the whole curve stroked as one line under the
+// frame's clip, however much of it lies outside the view.
+class CurveStroke : public PlotDrawing {
+  protected:
     struct View {
-        const char* name;
         double xMin, xMax, yMin, yMax;
-        bool curveShows;
     };
-    const View views[] = {
-        {"the muzzle end, zoomed in", 0, 1, -1, 1, true},
-        {"the middle", 45, 55, -30, 10, true},
-        {"a wave crossing the view again and again", 0, 100, -3, 3, true},
-        {"the whole curve", -5, 105, -60, 10, true},
-        {"far past the curve's end", 500, 600, -60, 10, false},
-    };
-    std::vector<double> xs, ys;
-    for (int i = 0; i <= 1200; ++i) {
-        const double x = i / 12.0;
-        xs.push_back(x);
-        // A falling path with a ripple, so the view cuts it many times.
-        ys.push_back(-0.005 * x * x + 4 * std::sin(x * 1.7));
-    }
-    const TColor pen = CalculatorGraphStyle([] { return 1; }, [] { return 0; }, [] {
-                           return std::string();
-                       }).CurvePens.at(0);
-    const QColor penColour(pen & 0xff, (pen >> 8) & 0xff, (pen >> 16) & 0xff);
-    for (const View& v : views) {
-        SCOPED_TRACE(v.name);
+    // Draws the curve in the view; returns the pixels that differ from the
+    // whole stroke and, through curvePixels, how many show the curve's pen.
+    int DifferingFromTheWholeStroke(const std::vector<double>& xs, const std::vector<double>& ys,
+                                    const std::optional<View>& view, int* curvePixels = nullptr) {
         GraphReset(*graph_, Slot);
         AddCurve(xs, ys, 0);
-        graph_->XMin[Slot] = v.xMin, graph_->XMax[Slot] = v.xMax;
-        graph_->YMin[Slot] = v.yMin, graph_->YMax[Slot] = v.yMax;
+        if (view) {
+            graph_->XMin[Slot] = view->xMin, graph_->XMax[Slot] = view->xMax;
+            graph_->YMin[Slot] = view->yMin, graph_->YMax[Slot] = view->yMax;
+        }
         graph_->CurveVisible[Slot][0] = 0;
         GraphDraw(*graph_, Slot);
         QImage expected = Image().Picture()->Image().copy();
@@ -259,19 +244,88 @@ TEST_F(PlotDrawing, CurveMostlyOutOfViewGivesThePixelsOfTheWholeStroke) {
         painter.setClipRect(QRect(GraphMarginLeftBottom, GraphMarginRightTop,
                                   GraphWidth - GraphMarginRightTop + 1 - GraphMarginLeftBottom,
                                   GraphHeight - GraphMarginLeftBottom + 1 - GraphMarginRightTop));
-        painter.setPen(QPen(penColour, 2, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
+        painter.setPen(QPen(PenColour(), 2, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
         painter.drawPolyline(line);
         painter.end();
-        ASSERT_EQ(drawn.size(), expected.size());
-        int differing = 0;
-        for (int y = 0; y < drawn.height(); ++y)
-            for (int x = 0; x < drawn.width(); ++x)
+        if (drawn.size() != expected.size()) return -1;
+        int differing = 0, pen = 0;
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
                 differing += drawn.pixel(x, y) != expected.pixel(x, y);
-        EXPECT_EQ(differing, 0);
+                pen += drawn.pixel(x, y) == PenColour().rgb();
+            }
+        }
+        if (curvePixels) *curvePixels = pen;
+        return differing;
+    }
+    static QColor PenColour() {
+        const TColor pen = CalculatorGraphStyle([] { return 1; }, [] { return 0; }, [] {
+                               return std::string();
+                           }).CurvePens.at(0);
+        return QColor(pen & 0xff, (pen >> 8) & 0xff, (pen >> 16) & 0xff);
+    }
+};
+
+TEST_F(CurveStroke, LongCurveMostlyOutOfView) {
+    struct Row {
+        const char* name;
+        View view;
+        bool curveShows;
+    };
+    const Row rows[] = {
+        {"the muzzle end, zoomed in", {0, 1, -1, 1}, true},
+        {"the middle", {45, 55, -30, 10}, true},
+        {"a wave crossing the view again and again", {0, 100, -3, 3}, true},
+        {"the whole curve", {-5, 105, -60, 10}, true},
+        {"far past the curve's end", {500, 600, -60, 10}, false},
+    };
+    std::vector<double> xs, ys;
+    for (int i = 0; i <= 1200; ++i) {
+        const double x = i / 12.0;
+        xs.push_back(x);
+        // A falling path with a ripple, so the view cuts it many times.
+        ys.push_back(-0.005 * x * x + 4 * std::sin(x * 1.7));
+    }
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
         int curvePixels = 0;
-        for (int y = 0; y < drawn.height(); ++y)
-            for (int x = 0; x < drawn.width(); ++x) curvePixels += drawn.pixel(x, y) == penColour.rgb();
-        EXPECT_EQ(curvePixels > 0, v.curveShows);
+        EXPECT_EQ(DifferingFromTheWholeStroke(xs, ys, row.view, &curvePixels), 0);
+        EXPECT_EQ(curvePixels > 0, row.curveShows);
+    }
+}
+
+TEST_F(CurveStroke, ManyShapesOfPath) {
+    // Paths of every kind a trajectory or a derived series takes, with fixed
+    // pseudo-random steps: falling arcs, straight lines at any slope, noisy
+    // and zigzag paths, uneven spacing, each whole and with a zoomed view.
+    unsigned seed = 12345;
+    auto random = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) / double(1 << 24);
+    };
+    for (int trial = 0; trial < 120; ++trial) {
+        const int n = 20 + static_cast<int>(random() * 600);
+        const double step = 0.05 + random() * 2;
+        const double drop = trial % 4 == 0 ? 0 : -random() * 0.05;  // 0: a straight line
+        double x = 0, y = 0, rise = random() * 4 - 2;
+        std::vector<double> xs, ys;
+        for (int i = 0; i < n; ++i) {
+            xs.push_back(x);
+            ys.push_back(y);
+            x += step * (trial % 3 == 1 ? random() : 1);
+            rise += drop + (trial % 5 == 2 ? random() - 0.5 : 0) +
+                    (trial % 7 == 3 ? (i % 2 ? 3 : -3) : 0);
+            y += rise * step;
+        }
+        // Zoomed views keep every point within the painter's coordinate
+        // range (32767 px), past which it clips the whole stroke itself.
+        std::optional<View> view;
+        if (trial % 2) {
+            const auto [low, high] = std::minmax_element(ys.begin(), ys.end());
+            const double room = std::max(1.0, (*high - *low) / 40);
+            view = View{xs[n / 4], xs[n / 2], ys[n / 3] - room, ys[n / 3] + room};
+        }
+        ASSERT_EQ(DifferingFromTheWholeStroke(xs, ys, view), 0) << "path " << trial;
     }
 }
 

@@ -49,16 +49,21 @@ double InterpolateLinear(double x, double x1, double x2, double y1, double y2) {
 std::string FormatLine(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    va_list measure;
-    va_copy(measure, args);
-    const int length = std::vsnprintf(nullptr, 0, format, measure);
-    va_end(measure);
+    va_list again;
+    va_copy(again, args);
+    // A table row fits the stack buffer: one pass. A longer line (a long
+    // path, a huge value in fixed notation) is written again at its length.
+    char buffer[256];
+    const int length = std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
     std::string line;
-    if (length > 0) {
+    if (length > 0 && static_cast<size_t>(length) < sizeof buffer) {
+        line.assign(buffer, static_cast<size_t>(length));
+    } else if (length > 0) {
         // The string's own terminator slot takes the zero that vsnprintf writes.
         line.resize(static_cast<size_t>(length));
-        std::vsnprintf(line.data(), line.size() + 1, format, args);
+        std::vsnprintf(line.data(), line.size() + 1, format, again);
     }
-    va_end(args);
+    va_end(again);
     return line;
 }

@@ -140,6 +140,12 @@ TEST(FormatLine, LinesLongerThanTheOldBufferStayWhole) {
     EXPECT_EQ(line.size(), 15 + path.size());
     EXPECT_EQ(line.substr(15), path);
     EXPECT_EQ(FormatLine("%.3f", 2e150).size(), 155u);
+    // Either side of the length written in one pass.
+    for (size_t n : {254u, 255u, 256u, 257u}) {
+        const std::string text(n, 'y');
+        EXPECT_EQ(FormatLine("%s", text.c_str()), text) << n;
+        EXPECT_EQ(FormatLine("%s|", text.c_str()), text + "|") << n;
+    }
 }
 
 }  // namespace

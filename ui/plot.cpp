@@ -91,7 +91,9 @@ void DrawTicks(TCanvas& c, const GraphState& g, int slot, GraphArea a) {
 // left out and breaks the piece: after a zoom, or with a range far past the
 // axes, most of a long curve lies outside, and stroking it would cost as much
 // as stroking what shows. Only caps and joins out of sight change, so the
-// pixels inside the clip stay the same.
+// pixels inside the clip stay the same (past the painter's coordinate range,
+// about 32767 px, the painter clipped the whole stroke itself, and an edge
+// pixel may then differ by one).
 class CurvePieces {
   public:
     explicit CurvePieces(TCanvas& c) : c_(c) {

@@ -1,5 +1,6 @@
 // Controls that hold lists: radio groups, combo boxes, memos, page controls and grids.
 #include <QAbstractItemView>
+#include <QAbstractTextDocumentLayout>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -9,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -162,6 +164,9 @@ class ComboStrings : public TStrings {
 class MemoStrings : public TStrings {
   public:
     explicit MemoStrings(QPlainTextEdit* edit) : edit_(edit) {}
+    ~MemoStrings() override {
+        if (held_ && edit_) edit_->document()->documentLayout()->blockSignals(false);
+    }
     int Count() const override {
         const QTextDocument* doc = edit_->document();
         int count = doc->blockCount();
@@ -174,37 +179,63 @@ class MemoStrings : public TStrings {
     }
     void SetStrings(int index, const std::string& text) override {
         if (index < 0 || index >= Count()) return;
+        Release();
         QTextCursor cursor(edit_->document()->findBlockByNumber(index));
         cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
         cursor.insertText(QStr(text));
     }
     void Add(const std::string& text) override { Append(QStr(text)); }
-    // One insert and one layout for the whole block, as if each line had
-    // been added on its own.
+    // One insert for the whole block, as if each line had been added on its own.
     void AddLines(const std::vector<std::string>& lines) override {
         if (lines.empty()) return;
         QString block = QStr(lines.front());
         for (size_t i = 1; i < lines.size(); ++i) block += QChar('\n') + QStr(lines[i]);
         Append(block);
     }
-    void Clear() override { edit_->clear(); }
+    void Clear() override {
+        Release();
+        edit_->clear();
+    }
+
+    // Brings the view up to date with the lines added since it was last
+    // shown: the scroll range, the newest line in view and the caret at the
+    // end. The window runs it when it next handles its messages, before it
+    // paints; anything that changes the lines some other way runs it first.
+    void Release() {
+        if (!held_) return;
+        held_ = false;
+        if (!edit_) return;
+        QAbstractTextDocumentLayout* layout = edit_->document()->documentLayout();
+        layout->blockSignals(false);
+        emit layout->documentSizeChanged(layout->documentSize());
+        edit_->viewport()->update();
+        if (edit_->isVisible()) {
+            QWidget* view = edit_->viewport();
+            const bool updates = view->updatesEnabled();
+            view->setUpdatesEnabled(false);
+            edit_->verticalScrollBar()->setValue(edit_->verticalScrollBar()->maximum());
+            view->setUpdatesEnabled(updates);
+        }
+        MoveCaretToEnd();
+        edit_->ensureCursorVisible();
+    }
 
   private:
-    // Appends the text as lines after the last one, leaves the caret at the
-    // end and the newest line in view. The pane lays out a line when it finds
-    // where the line sits, counting from the top line in view to it; placing
-    // the caret or scrolling the usual way counts from the old top over every
-    // new line, so the pane's cost would grow with the number of lines added
-    // rather than with what it shows. Here the caret is put at the end before
-    // the insert, so it moves along with it, and the view jumps to the end
-    // with its painting held, which sets the new top line without counting;
-    // the lines the view then shows are the only ones laid out.
+    // Appends the text as lines after the last one. The pane finds the
+    // scroll range and the caret's place by laying out lines, a view's worth
+    // or more each time; an action adds lines several times before the
+    // window paints again. So while the pane is shown, the view is held from
+    // the first line added until the window next handles its messages (or
+    // the lines change some other way) and brought up to date once then.
+    // The lines themselves are in the pane at once.
     void Append(const QString& text) {
         QTextDocument* doc = edit_->document();
-        QTextCursor caret = edit_->textCursor();
-        if (caret.hasSelection() || !caret.atEnd()) {
-            caret.movePosition(QTextCursor::End);
-            edit_->setTextCursor(caret);
+        const bool hold = held_ || edit_->isVisible();
+        if (!hold) MoveCaretToEnd();
+        if (hold && !held_) {
+            held_ = true;
+            doc->documentLayout()->blockSignals(true);
+            QMetaObject::invokeMethod(&releaser_, [this] { Release(); }, Qt::QueuedConnection);
         }
         QTextCursor cursor(doc);
         cursor.movePosition(QTextCursor::End);
@@ -213,17 +244,24 @@ class MemoStrings : public TStrings {
         cursor.insertText(text);
         cursor.insertBlock();
         cursor.endEditBlock();
-        if (edit_->isVisible()) {
-            QWidget* view = edit_->viewport();
-            const bool updates = view->updatesEnabled();
-            view->setUpdatesEnabled(false);
-            edit_->verticalScrollBar()->setValue(edit_->verticalScrollBar()->maximum());
-            view->setUpdatesEnabled(updates);
-        }
-        edit_->ensureCursorVisible();
+        if (!hold) edit_->ensureCursorVisible();
     }
 
-    QPlainTextEdit* edit_;
+    // The caret goes to the end of the lines, without a selection. When the
+    // view is already at the end, the pane finds the caret's place from the
+    // top line in view, a view's worth of lines.
+    void MoveCaretToEnd() {
+        QTextCursor caret = edit_->textCursor();
+        if (caret.hasSelection() || !caret.atEnd()) {
+            caret.movePosition(QTextCursor::End);
+            edit_->setTextCursor(caret);
+        }
+    }
+
+    QPointer<QPlainTextEdit> edit_;
+    bool held_ = false;
+    // The queued release is dropped with this object.
+    QObject releaser_;
 };
 
 }  // namespace
@@ -395,6 +433,7 @@ std::string TMemo::Text() const {
     return StdStr(static_cast<QPlainTextEdit*>(Widget())->toPlainText());
 }
 void TMemo::SetText(const std::string& text) {
+    static_cast<MemoStrings&>(*lines_).Release();
     static_cast<QPlainTextEdit*>(Widget())->setPlainText(QStr(text));
 }
 bool TMemo::ReadOnly() const {

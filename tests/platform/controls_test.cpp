@@ -383,9 +383,10 @@ TEST_F(ControlsTest, MemoLinesFollowTheOriginalCounting) {
     for (int i = 0; i < lines.Count(); ++i) EXPECT_EQ(lines[i], single[i]) << i;
 }
 
-// Lines added to a shown pane land after the last one with the caret at the
-// end and the newest line in view, wherever the caret was; only the lines in
-// view are laid out, however many were added.
+// Lines added to a shown pane are in it at once; once the window has handled
+// its messages, the caret is at the end and the newest line in view, wherever
+// the caret was, and only the lines in view are laid out, however many were
+// added.
 TEST_F(ControlsTest, MemoShowsTheNewestLineAndLaysOutOnlyWhatShows) {
     FormDescription d = {.name = "memo",
                          .clientWidth = 300,
@@ -426,11 +427,27 @@ TEST_F(ControlsTest, MemoShowsTheNewestLineAndLaysOutOnlyWhatShows) {
              memo->Lines().AddLines(table);
          },
          4002},
+        {"lines added, cleared and added again in one go",
+         [&] {
+             memo->Lines().AddLines(table);
+             memo->Lines().Clear();
+             memo->Lines().AddLines(table);
+             memo->Lines().Add("last");
+         },
+         2001},
+        {"lines added, then the whole text set",
+         [&] {
+             memo->Lines().AddLines(table);
+             memo->SetText("one\ntwo");
+             memo->Lines().AddLines(table);
+         },
+         2002},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);
         step.add();
         EXPECT_EQ(memo->Lines().Count(), step.count);
+        QCoreApplication::processEvents();
         EXPECT_TRUE(newestInView());
         EXPECT_FALSE(edit->textCursor().hasSelection());
         int laidOut = 0;

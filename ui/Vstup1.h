@@ -300,11 +300,20 @@ class Tvstup : public TForm {
     void ApplyDragFileData(const DragFileData& data);
 
     // (c) Input set-up.
-    // Puts the "Processing" label on the screen before a run, once per action:
-    // hidden between the action's runs, it stays on the screen until the
-    // message loop next repaints the window.
+    // The "Processing" label, shown while the engine runs. It is put on the
+    // screen before the first run of an action and stays shown over the
+    // action's later runs: the window paints nothing between two runs, and
+    // hiding and showing it again would cost more than a short run. A run's
+    // end only marks it to be hidden; it is hidden when the window next
+    // handles its messages (before a message box shows or the window paints),
+    // unless another run has started by then.
+    void ShowProcessingLabel();
+    void HideProcessingLabel();
     void PaintProcessingLabel();
+    void EndProcessingLabelAtNextMessages();
     bool processingLabelOnScreen_ = false;
+    bool processingLabelHideDue_ = false;
+    bool processingLabelEndPosted_ = false;
 
     // (d) Graph handlers.
     // Whether "Axis Y" shows "Traj. Height" against "Range" on "Axis X".

@@ -107,8 +107,6 @@ FlightSettings ReadFlightSettings(Tvstup& w) {
 
 FlightHooks WindowHooks(Tvstup& w) {
     FlightHooks h;
-    h.ShowProcessing = [&w] { w.Label49->Show(); };
-    h.HideProcessing = [&w] { w.Label49->Hide(); };
     // Setting the position runs the scroll bar's change handler; the bar
     // keeps the position within its range, so the run reads it back.
     h.SetStepPosition = [&w](int position) {
@@ -141,14 +139,39 @@ void Tvstup::CorrectChronographVelocity() {
     ::CorrectChronographVelocity(fields);
 }
 
+void Tvstup::ShowProcessingLabel() {
+    processingLabelHideDue_ = false;
+    if (!Label49->Visible()) Label49->Show();
+    EndProcessingLabelAtNextMessages();
+}
+
+void Tvstup::HideProcessingLabel() {
+    processingLabelHideDue_ = true;
+    EndProcessingLabelAtNextMessages();
+}
+
 void Tvstup::PaintProcessingLabel() {
     if (processingLabelOnScreen_ || !Label49->PaintNow()) return;
     processingLabelOnScreen_ = true;
-    Label49->RunAtNextMessages([this] { processingLabelOnScreen_ = false; });
+    EndProcessingLabelAtNextMessages();
+}
+
+void Tvstup::EndProcessingLabelAtNextMessages() {
+    if (processingLabelEndPosted_) return;
+    processingLabelEndPosted_ = true;
+    Label49->RunAtNextMessages([this] {
+        processingLabelEndPosted_ = false;
+        processingLabelOnScreen_ = false;
+        if (!processingLabelHideDue_) return;
+        processingLabelHideDue_ = false;
+        Label49->Hide();
+    });
 }
 
 void Tvstup::RunIntegration(const std::function<void()>& onStepLimit) {
     FlightHooks hooks = WindowHooks(*this);
+    hooks.ShowProcessing = [this] { ShowProcessingLabel(); };
+    hooks.HideProcessing = [this] { HideProcessingLabel(); };
     // Only the label is painted: a repaint of the whole window before every
     // run would cost more than the run, and would draw a graph that the
     // action is about to replace.

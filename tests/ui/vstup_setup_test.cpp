@@ -3,6 +3,7 @@
 // and the window's touches during a run.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <memory>
 #include <string>
@@ -132,6 +133,11 @@ TEST_F(WindowSetup, RunShowsTheAutoStepAndHidesTheProcessingLabel) {
     EXPECT_EQ(W().ScrollBar1->Position(), 15);
     EXPECT_EQ(W().Label50->Caption(), "1.5");
     EXPECT_DOUBLE_EQ(Engine().Settings.IntegrationStep, 0.0015);
+    // The label stays up until the window handles its messages, so that the
+    // runs of one action do not hide and show it again one after another.
+    EXPECT_TRUE(W().Label49->Visible());
+    TableRun(300);
+    QCoreApplication::processEvents();
     EXPECT_FALSE(W().Label49->Visible());
     EXPECT_GE(Engine().Traj.TrajRange[Engine().Traj.LastPointIndex], 300);
 }
@@ -154,5 +160,6 @@ TEST_F(WindowSetup, AnAbortedRunHidesTheProcessingLabelToo) {
     Engine().Settings.ComputationRangeY = -NoLimit;
     EXPECT_THROW(W().RunIntegration(), EAbort);
     EXPECT_EQ(services_.messages.back(), "Maximum Number of Steps was reached. Increase the Step.");
+    QCoreApplication::processEvents();
     EXPECT_FALSE(W().Label49->Visible());
 }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -132,6 +135,55 @@ TEST_F(ShowErrorAndAbortTest, EndsTheLoopAndTheWholeEvent) {
 TEST(FormatLine, FormatsLikePrintf) {
     EXPECT_EQ(FormatLine("%6.1f %5d  %s", 12.345, 42, "cm"), "  12.3    42  cm");
     EXPECT_EQ(FormatLine("%s", ""), "");
+}
+
+// The formats of the range table and the result lines, and a few more, over
+// values that round up, down and on exact ties, negative values rounding to
+// zero, figures wider than their field and values beyond the field's reach:
+// every line is the one printf writes.
+TEST(FormatLine, FiguresMatchPrintfExactly) {
+    const char* formats[] = {
+        "%4.0f   %9.1f     %7.1f   %9.0f    %9.0f   %7.0f         %7.1f %7.1f",
+        "%9.5f", "%6.4f", "%7.2f", "%.3f", "%f", "%-8.2f|", "%3d|%-4i|%i", "100%% %5.1f%%",
+        "%9.2e", "%6.0i", "%+7.1f", "% 6.1f", "%07.2f", "%s %5.1f"};
+    std::vector<double> values = {0.0,      -0.0,     0.5,       1.5,      2.5,     -0.5,
+                                  0.05,     0.15,     0.25,      0.35,     -0.04,   -0.4,
+                                  1e-7,     9.99995,  99.95,     999.5,    1e15,    -1e15,
+                                  1e20,     -3.75e22, 123456789, 0.125,    2.675,   1.005,
+                                  1e300,    5e-324,   -1e-300,   4503599627370495.5};
+    uint64_t seed = 12345;
+    for (int i = 0; i < 3000; ++i) {
+        seed = seed * 6364136223846793005u + 1442695040888963407u;
+        const double scale = std::pow(10.0, static_cast<int>(seed >> 60) - 4);
+        values.push_back((static_cast<double>(seed >> 11) / 9007199254740992.0 - 0.3) * scale);
+    }
+    char expected[2048];
+    for (const char* format : formats) {
+        for (size_t i = 0; i < values.size(); ++i) {
+            const double v = values[i];
+            const double w = values[(i * 7 + 3) % values.size()];
+            const int k = static_cast<int>(std::fmod(v, 1e6));
+            std::string line;
+            const std::string f = format;
+            if (f.rfind("%3d", 0) == 0) {
+                std::snprintf(expected, sizeof expected, format, k, -k, k * 3);
+                line = FormatLine(format, k, -k, k * 3);
+            } else if (f == "%6.0i") {
+                std::snprintf(expected, sizeof expected, format, k % 3);
+                line = FormatLine(format, k % 3);
+            } else if (f == "%s %5.1f") {
+                std::snprintf(expected, sizeof expected, format, "x", v);
+                line = FormatLine(format, "x", v);
+            } else if (f.size() > 20) {
+                std::snprintf(expected, sizeof expected, format, v, w, v, w, v, w, -v, w);
+                line = FormatLine(format, v, w, v, w, v, w, -v, w);
+            } else {
+                std::snprintf(expected, sizeof expected, format, v);
+                line = FormatLine(format, v);
+            }
+            ASSERT_EQ(line, expected) << format << " " << v;
+        }
+    }
 }
 
 TEST(FormatLine, LinesLongerThanTheOldBufferStayWhole) {

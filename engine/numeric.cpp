@@ -51,8 +51,8 @@ double InterpolateLinear(double x, double x1, double x2, double y1, double y2) {
 namespace {
 
 // Writes the line in one pass when every conversion in the format is
-// "%[-][width][.precision]f" of a finite value, "%[-][width]d" or "%[-][width]i",
-// or "%%", and the line fits the buffer. A fixed-point figure written by
+// "%[-][width][.precision]f" of a finite value, "%[-][width][.0]d" or "i"
+// with a precision of at most 1, or "%%", and the line fits the buffer. A fixed-point figure written by
 // to_chars is the exact decimal value rounded as printf rounds it, so the
 // line is the one printf writes, at a fraction of its cost. False for
 // anything else, and the caller formats with printf.
@@ -88,8 +88,12 @@ bool FormatCommonLine(std::string& line, const char* format, va_list args) {
             if (!std::isfinite(value)) return false;
             written = std::to_chars(figure, figure + sizeof figure, value,
                                     std::chars_format::fixed, precision < 0 ? 6 : precision);
-        } else if ((*p == 'd' || *p == 'i') && precision < 0) {
-            written = std::to_chars(figure, figure + sizeof figure, va_arg(args, int));
+        } else if ((*p == 'd' || *p == 'i') && precision <= 1) {
+            // A precision of 0 writes no digit for 0; 1 is the default.
+            const int value = va_arg(args, int);
+            written = value == 0 && precision == 0
+                          ? std::to_chars_result{figure, std::errc()}
+                          : std::to_chars(figure, figure + sizeof figure, value);
         } else {
             return false;
         }

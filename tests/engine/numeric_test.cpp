@@ -145,7 +145,7 @@ TEST(FormatLine, FiguresMatchPrintfExactly) {
     const char* formats[] = {
         "%4.0f   %9.1f     %7.1f   %9.0f    %9.0f   %7.0f         %7.1f %7.1f",
         "%9.5f", "%6.4f", "%7.2f", "%.3f", "%f", "%-8.2f|", "%3d|%-4i|%i", "100%% %5.1f%%",
-        "%9.2e", "%6.0i", "%+7.1f", "% 6.1f", "%07.2f", "%s %5.1f"};
+        "%9.2e", "%6.0i", "%9.0i", "%.1d", "%.2d", "%+7.1f", "% 6.1f", "%07.2f", "%s %5.1f"};
     std::vector<double> values = {0.0,      -0.0,     0.5,       1.5,      2.5,     -0.5,
                                   0.05,     0.15,     0.25,      0.35,     -0.04,   -0.4,
                                   1e-7,     9.99995,  99.95,     999.5,    1e15,    -1e15,
@@ -168,7 +168,7 @@ TEST(FormatLine, FiguresMatchPrintfExactly) {
             if (f.rfind("%3d", 0) == 0) {
                 std::snprintf(expected, sizeof expected, format, k, -k, k * 3);
                 line = FormatLine(format, k, -k, k * 3);
-            } else if (f == "%6.0i") {
+            } else if (f.back() == 'i' || f.back() == 'd') {
                 std::snprintf(expected, sizeof expected, format, k % 3);
                 line = FormatLine(format, k % 3);
             } else if (f == "%s %5.1f") {

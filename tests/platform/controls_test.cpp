@@ -383,6 +383,21 @@ TEST_F(ControlsTest, MemoLinesFollowTheOriginalCounting) {
     for (int i = 0; i < lines.Count(); ++i) EXPECT_EQ(lines[i], single[i]) << i;
 }
 
+// Calls a function whenever a widget is about to paint.
+class PaintWatch : public QObject {
+  public:
+    PaintWatch(QWidget* widget, std::function<void()> onPaint) : onPaint_(std::move(onPaint)) {
+        widget->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) onPaint_();
+        return false;
+    }
+
+  private:
+    std::function<void()> onPaint_;
+};
+
 // Lines added to a shown pane are in it at once; once the window has handled
 // its messages, the caret is at the end and the newest line in view, wherever
 // the caret was, and only the lines in view are laid out, however many were
@@ -443,6 +458,14 @@ TEST_F(ControlsTest, MemoShowsTheNewestLineAndLaysOutOnlyWhatShows) {
          },
          2002},
     };
+    // The view catches up before the window paints: no paint shows the
+    // lines from an old place.
+    int paints = 0;
+    int stalePaints = 0;
+    PaintWatch watch(edit->viewport(), [&] {
+        ++paints;
+        stalePaints += edit->verticalScrollBar()->value() != edit->verticalScrollBar()->maximum();
+    });
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);
         step.add();
@@ -456,6 +479,8 @@ TEST_F(ControlsTest, MemoShowsTheNewestLineAndLaysOutOnlyWhatShows) {
         EXPECT_LT(laidOut, 100);
     }
     EXPECT_EQ(memo->Lines()[memo->Lines().Count() - 1], table.back());
+    EXPECT_GT(paints, 0);
+    EXPECT_EQ(stalePaints, 0);
     // The pane, as every control, sets its text glyph by glyph, without
     // kerning: the same letters in another order take the same width.
     QFont font = edit->font();

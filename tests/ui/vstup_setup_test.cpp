@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLocale>
+#include <QWidget>
 #include <memory>
 #include <string>
 
@@ -140,6 +142,28 @@ TEST_F(WindowSetup, RunShowsTheAutoStepAndHidesTheProcessingLabel) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(W().Label49->Visible());
     EXPECT_GE(Engine().Traj.TrajRange[Engine().Traj.LastPointIndex], 300);
+}
+
+// The label is hidden when the window next handles its messages, before the
+// window paints again: no paint after the action shows it.
+TEST_F(WindowSetup, TheProcessingLabelIsGoneBeforeTheWindowPaints) {
+    class PaintCount : public QObject {
+      public:
+        bool eventFilter(QObject*, QEvent* event) override {
+            count += event->type() == QEvent::Paint;
+            return false;
+        }
+        int count = 0;
+    } labelPaints;
+    W().Show();
+    QCoreApplication::processEvents();
+    W().Label49->Widget()->installEventFilter(&labelPaints);
+    W().Button3->Click();  // "Compute!": the zeroing runs, then the table run
+    ASSERT_TRUE(services_.messages.empty());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(W().Label49->Visible());
+    EXPECT_EQ(labelPaints.count, 0);
+    W().Label49->Widget()->removeEventFilter(&labelPaints);
 }
 
 TEST_F(WindowSetup, RunReadsDriftFromTheWindow) {

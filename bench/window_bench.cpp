@@ -1,11 +1,14 @@
 // The calculator window's actions pressed headless, each the whole action as
 // the user triggers it: the input set-up, the engine's runs with the
 // "Processing" label, the result lines into the pane and the graph drawn into
-// its picture. The window's repaint by the toolkit that follows is not counted.
+// its picture. The window's repaint by the toolkit that follows is not counted,
+// except in the "WithRepaint" cases.
 // - BM_Compute*: "Compute!" with the start-up inputs (zero range 100 m, the
 //   table ends where the path falls below the line of sight) and with a range
 //   limit of 1000 m instead; "FirstPress" in a window just opened (made and
-//   shown untimed), "Repeated" pressed again and again in one window.
+//   shown untimed), "Repeated" pressed again and again in one window,
+//   "WithRepaint" repeated with the window's repaint after each press timed
+//   too.
 // - The derived actions, repeated in one window from the start-up inputs:
 //   BM_MrdGee (apex search, zeroing and table down to 4 cm below the line of
 //   sight), BM_UpDownhill (100 m at 45°), BM_CoefficientFromVelocity (415 m/s
@@ -114,6 +117,21 @@ void PressInNewWindows(benchmark::State& state, const Setup& setup, const Press&
     }
 }
 
+// The press and the window's handling of its messages after it, the repaint
+// included: the time until the screen shows the result.
+void PressRepeatedlyWithRepaint(benchmark::State& state, const Setup& setup, const Press& press) {
+    ScriptedServices services;
+    const std::unique_ptr<Tvstup> window = OpenWindow(setup);
+    for (auto _ : state) {
+        if (!PressAndDraw(state, *window, press, services)) break;
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        window->Memo1->Lines().Clear();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
 void RangeLimit1000m(Tvstup& w) {
     w.CheckBox4->SetChecked(true);
     w.Edit15->SetText("1000");
@@ -135,6 +153,13 @@ void BM_ComputeTo1000mFirstPress(benchmark::State& state) {
 }
 void BM_ComputeTo1000mRepeated(benchmark::State& state) {
     PressRepeatedly(state, RangeLimit1000m, PressCompute);
+}
+
+void BM_ComputeStartUpWithRepaint(benchmark::State& state) {
+    PressRepeatedlyWithRepaint(state, {}, PressCompute);
+}
+void BM_ComputeTo1000mWithRepaint(benchmark::State& state) {
+    PressRepeatedlyWithRepaint(state, RangeLimit1000m, PressCompute);
 }
 
 void BM_MrdGee(benchmark::State& state) {
@@ -190,6 +215,16 @@ BENCHMARK(BM_ComputeTo1000mFirstPress)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_ComputeTo1000mRepeated)
+    ->Unit(benchmark::kMicrosecond)
+    ->MinTime(RepeatedSeconds)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_ComputeStartUpWithRepaint)
+    ->Unit(benchmark::kMicrosecond)
+    ->MinTime(RepeatedSeconds)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_ComputeTo1000mWithRepaint)
     ->Unit(benchmark::kMicrosecond)
     ->MinTime(RepeatedSeconds)
     ->Repetitions(10)

@@ -52,10 +52,10 @@ namespace {
 
 // Writes the line in one pass when every conversion in the format is
 // "%[-][width][.precision]f" of a finite value, "%[-][width][.0]d" or "i"
-// with a precision of at most 1, or "%%", and the line fits the buffer. A fixed-point figure written by
-// to_chars is the exact decimal value rounded as printf rounds it, so the
-// line is the one printf writes, at a fraction of its cost. False for
-// anything else, and the caller formats with printf.
+// with a precision of at most 1, or "%%", and the line fits the buffer. A
+// fixed-point figure written by to_chars is the exact decimal value rounded
+// as printf rounds it, so the line is the one printf writes, at a fraction
+// of its cost. False for anything else, and the caller formats with printf.
 bool FormatCommonLine(std::string& line, const char* format, va_list args) {
     char buffer[256];
     size_t n = 0;
@@ -86,8 +86,8 @@ bool FormatCommonLine(std::string& line, const char* format, va_list args) {
         if (*p == 'f') {
             const double value = va_arg(args, double);
             if (!std::isfinite(value)) return false;
-            written = std::to_chars(figure, figure + sizeof figure, value,
-                                    std::chars_format::fixed, precision < 0 ? 6 : precision);
+            written = std::to_chars(figure, figure + sizeof figure, value, std::chars_format::fixed,
+                                    precision < 0 ? 6 : precision);
         } else if ((*p == 'd' || *p == 'i') && precision <= 1) {
             // A precision of 0 writes no digit for 0; 1 is the default.
             const int value = va_arg(args, int);

@@ -208,7 +208,7 @@ class MemoStrings : public TStrings {
         QAbstractTextDocumentLayout* layout = edit_->document()->documentLayout();
         layout->blockSignals(false);
         emit layout->documentSizeChanged(layout->documentSize());
-        edit_->viewport()->update();
+        // Turning the view's updates back on repaints it whole.
         if (edit_->isVisible()) {
             QWidget* view = edit_->viewport();
             const bool updates = view->updatesEnabled();
@@ -235,7 +235,8 @@ class MemoStrings : public TStrings {
         if (hold && !held_) {
             held_ = true;
             doc->documentLayout()->blockSignals(true);
-            QMetaObject::invokeMethod(&releaser_, [this] { Release(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                &releaser_, [this] { Release(); }, Qt::QueuedConnection);
         }
         QTextCursor cursor(doc);
         cursor.movePosition(QTextCursor::End);

@@ -422,7 +422,8 @@ TEST_F(ControlsTest, MemoShowsTheNewestLineAndLaysOutOnlyWhatShows) {
                edit->verticalScrollBar()->value() == edit->verticalScrollBar()->maximum();
     };
     std::vector<std::string> table;
-    for (int i = 0; i < 2000; ++i) table.push_back("  " + std::to_string(i) + "   -4.0   0.0   800");
+    for (int i = 0; i < 2000; ++i)
+        table.push_back("  " + std::to_string(i) + "   -4.0   0.0   800");
     struct Step {
         const char* name;
         std::function<void()> add;

@@ -134,6 +134,18 @@ void ReadVariableCrossWind(SetupFields& f, VariableCrossWind& wind) {
     }
 }
 
+// In the variable mode the sites' speeds take the constant cross wind's place
+// and keep to its limit. The run stores the wind it meets at each point and
+// the results header the one at the last point; a speed far past the limit
+// makes the interpolation between two sites overflow.
+void CheckVariableCrossWind(SetupFields& f, const VariableCrossWind& wind) {
+    if (f.ItemIndex(SetupChoice::CrossWindMode) != CrossWindVariable) return;
+    const int sites = std::clamp(f.ItemIndex(SetupChoice::CrossWindSites) + 2, 2, 5);
+    for (int k = 0; k < sites; ++k)
+        if (!(std::abs(wind.CrossWindSpeeds[k]) <= MaxWind))
+            ShowErrorAndAbort("Cross Wind too strong.");
+}
+
 void CheckShot(SetupFields& f, InputParameters& in) {
     if (in.BulletMass <= 0) ShowErrorAndAbort("Bullet Weight less than or equal to zero.");
     if (in.BulletDiameter <= 0) ShowErrorAndAbort("Bullet Diameter less than or equal to zero.");
@@ -269,6 +281,7 @@ void PrepareComputation(SetupFields& fields) {
         in.ZeroRange = DefaultZeroRange;
     CheckShot(fields, in);
     CheckAir(in, celsius);
+    CheckVariableCrossWind(fields, e.Wind);
     e.Slope.SlopeTargetHeight = 0;
     ReadBallisticCoefficient(fields);
     CorrectChronographVelocity(fields);

@@ -320,6 +320,41 @@ TEST_F(Setup, VariableWindSequenceIsCheckedOnlyInVariable) {
     EXPECT_EQ(Run(), "Wrong Sequence of Positions (for Variable Cross Wind).");
 }
 
+TEST_F(Setup, VariableWindSpeedsInUseKeepToTheCrossWindLimit) {
+    using F = SetupField;
+    struct Row {
+        const char* name;
+        int mode, sites;
+        F field;
+        const char* speed;
+        const char* message;
+    };
+    const char* const tooStrong = "Cross Wind too strong.";
+    const Row rows[] = {
+        {"site 3 of 5", 1, 3, F::CrossWindSpeed3, "1.7e308", tooStrong},
+        {"site 3 of 5, the other way", 1, 3, F::CrossWindSpeed3, "-1.7e308", tooStrong},
+        {"site 1 past the limit", 1, 0, F::CrossWindSpeed1, "100.01", tooStrong},
+        {"site 5 of 5 past the limit", 1, 3, F::CrossWindSpeed5, "-100.01", tooStrong},
+        {"site 5 at the limit", 1, 3, F::CrossWindSpeed5, "-100", ""},
+        {"site 3 of 2 is not in use", 1, 0, F::CrossWindSpeed3, "1.7e308", ""},
+        {"constant wind uses no site", 0, 3, F::CrossWindSpeed3, "1.7e308", ""},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        f = FakeFields();
+        f.choices[SetupChoice::CrossWindMode] = r.mode;
+        f.choices[SetupChoice::CrossWindSites] = r.sites;
+        f.text[r.field] = r.speed;
+        EXPECT_EQ(Run(), r.message);
+    }
+    // The sites are checked with the constant winds, after the air.
+    f = FakeFields();
+    f.choices[SetupChoice::CrossWindMode] = 1;
+    f.text[F::CrossWindSpeed1] = "1e300";
+    f.text[F::AirHumidity] = "101";
+    EXPECT_EQ(Run(), "Air Humidity greater than 100%.");
+}
+
 TEST_F(Setup, NoNumberEndsTheActionWhereItIsRead) {
     using F = SetupField;
     // A later field without a number ends the action before the first check.

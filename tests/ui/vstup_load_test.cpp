@@ -280,3 +280,68 @@ TEST_F(WindowLoad, AnUpDownhillTableKeepsTheAngleToTheLineOfSight) {
     W().Edit14->SetText("45");
     EXPECT_EQ(Handle(&Tvstup::Button11Click), "");
 }
+
+TEST_F(WindowLoad, VariableCrossWindKeepsToTheLimitAndTheInitFileReadsBack) {
+    struct Row {
+        const char* name;
+        const char* positions[5];
+        const char* speeds[5];
+        const char* message;
+    };
+    const Row rows[] = {
+        {"site 3 far too strong",
+         {"0", "100", "200", "300", "400"},
+         {"0", "5", "1.7e308", "5", "0"},
+         "Cross Wind too strong."},
+        {"site 3 far too strong the other way",
+         {"0", "100", "200", "300", "400"},
+         {"0", "5", "-1.7e308", "5", "0"},
+         "Cross Wind too strong."},
+        {"last site just past the limit",
+         {"0", "100", "200", "300", "400"},
+         {"0", "5", "0", "5", "-100.5"},
+         "Cross Wind too strong."},
+        {"every site at the limit",
+         {"0", "100", "200", "300", "400"},
+         {"100", "-100", "100", "-100", "100"},
+         ""},
+        {"sites a hair apart",
+         {"1e-300", "2e-300", "200", "300", "400"},
+         {"-100", "100", "0", "5", "0"},
+         ""},
+        {"sites closer than any slope",
+         {"0", "5e-324", "200", "300", "400"},
+         {"-100", "100", "0", "5", "0"},
+         ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        window_.reset();
+        ResetEngineState();
+        std::remove((InitFileFolder() + "init").c_str());
+        window_ = std::make_unique<Tvstup>();
+        Tvstup& w = W();
+        w.RadioGroup4->SetItemIndex(CrossWindVariable);
+        w.ComboBox3->SetItemIndex(3);  // 5 sites
+        TEdit* const positions[] = {w.Edit44, w.Edit45, w.Edit46, w.Edit47, w.Edit48};
+        TEdit* const speeds[] = {w.Edit49, w.Edit50, w.Edit51, w.Edit52, w.Edit53};
+        for (int k = 0; k < 5; ++k) {
+            positions[k]->SetText(row.positions[k]);
+            speeds[k]->SetText(row.speeds[k]);
+        }
+        services_.messages.clear();
+        EXPECT_EQ(Run([&w] { w.Button3Click(nullptr); }), row.message);
+        // The header's cross wind is the one met at the last point; the next
+        // start reads back what the end of this one wrote, without a message.
+        window_.reset();
+        std::string init;
+        ReadFileBounded(InitFileFolder() + "init", init);
+        EXPECT_EQ(init.find("inf"), std::string::npos) << init;
+        EXPECT_EQ(init.find("nan"), std::string::npos) << init;
+        ResetEngineState();
+        services_.messages.clear();
+        window_ = std::make_unique<Tvstup>();
+        EXPECT_EQ(services_.messages, std::vector<std::string>{});
+        EXPECT_LE(std::abs(StrToFloat(W().Edit10->Text())), 100);
+    }
+}

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -37,6 +38,24 @@ class AnchorFilter : public QObject {
 
   private:
     TControl* control_;
+};
+
+// Enter on a button that has the focus presses that button, as Space does.
+// A Qt button that is not its dialog's default leaves Enter to the dialog,
+// which would press the default button (or nothing) instead.
+class PushButton : public QPushButton {
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+        if (enter && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(e);
+    }
 };
 
 enum MouseKind { MouseDown, MouseMove, MouseUp, MouseDouble };
@@ -556,12 +575,13 @@ void TEdit::SetReadOnly(bool readOnly) {
 }
 
 TButton::TButton(const ControlSetup& setup)
-    : TControl(setup.With(new QPushButton(setup.parentWidget))) {
+    : TControl(setup.With(new PushButton(setup.parentWidget))) {
     auto* button = static_cast<QPushButton*>(Widget());
     button->setText(QStr(setup.description->caption));
-    // Enter presses only the button the description marks as default. Qt's
-    // dialogs would otherwise make the first (or the focused) button the
-    // default, so Enter in any edit of a tool window would press it.
+    // Enter on a focused button presses it (PushButton); elsewhere it presses
+    // only the button the description marks as default. Qt's dialogs would
+    // otherwise make the first (or the focused) button the default, so Enter
+    // in any edit of a tool window would press it.
     button->setAutoDefault(false);
     button->setDefault(setup.description->isDefault);
     QObject::connect(button, &QPushButton::clicked, button, [this] { UserEvent(OnClick); });

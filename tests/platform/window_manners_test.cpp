@@ -1,6 +1,6 @@
 // What a user meets in any window: the message box stands over the window
-// whose button raised it, Enter presses only the default button, labels and
-// open lists show their whole text.
+// whose button raised it, Enter presses the focused button or else only the
+// default one, labels and open lists show their whole text.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -83,18 +83,43 @@ TEST_F(WindowManners, MessageStandsOverTheWindowWhoseButtonRaisedIt) {
     calculator->Window()->setWindowModality(Qt::NonModal);
 }
 
-TEST_F(WindowManners, EnterPressesOnlyTheDefaultButton) {
+TEST_F(WindowManners, EnterPressesTheFocusedButtonElseOnlyTheDefaultOne) {
     auto calculator = Make("calculator");
     auto tool = Make("tool");
-    for (TestForm* form : {tool.get(), calculator.get()}) {
-        QWidget* edit = form->Find<TEdit>("Edit1")->Widget();
-        form->Window()->activateWindow();
-        edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_Return);
-        QTest::keyClick(edit, Qt::Key_Enter);
+    // Where the focus is, and what Enter then presses in each window: the
+    // tool window has no default button, so Enter in its edit presses nothing.
+    struct Row {
+        const char* focus;
+        std::vector<std::string> pressed;
+    };
+    const Row rows[] = {
+        {"Edit1", {"calculator.Button2"}},
+        {"Button1", {"tool.Button1", "calculator.Button1"}},
+        {"Button2", {"tool.Button2", "calculator.Button2"}},
+        // Back from a button to the edit.
+        {"Edit1", {"calculator.Button2"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.focus);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            pressed.clear();
+            for (TestForm* form : {tool.get(), calculator.get()}) {
+                form->Window()->activateWindow();
+                QWidget* focus = static_cast<TControl*>(form->FindComponent(row.focus))->Widget();
+                focus->setFocus();
+                QTest::keyClick(focus, key);
+            }
+            EXPECT_EQ(pressed, row.pressed);
+        }
     }
-    // The tool window has no default button: Enter presses nothing there.
-    EXPECT_EQ(pressed, (std::vector<std::string>{"calculator.Button2", "calculator.Button2"}));
+    // Tab from the edit to the first button, then Enter.
+    pressed.clear();
+    QWidget* edit = tool->Find<TEdit>("Edit1")->Widget();
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Tab);
+    ASSERT_EQ(tool->Window()->focusWidget(), Button(*tool, "Button1"));
+    QTest::keyClick(tool->Window()->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(pressed, std::vector<std::string>{"tool.Button1"});
 }
 
 TEST_F(WindowManners, WholeTextShows) {

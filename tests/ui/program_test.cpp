@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <QTest>
 #include <memory>
 #include <set>
 #include <string>
@@ -115,6 +116,50 @@ TEST_F(ProgramStart, CloseHidesTheStartWindow) {
     zakladni->Show();
     zakladni->Button2->Click();
     EXPECT_FALSE(zakladni->Visible());
+}
+
+// Enter as a user presses it: on a focused button it presses that button;
+// elsewhere it presses the window's default button, and only the calculator
+// window has one ("Compute!").
+TEST_F(ProgramStart, EnterPressesTheFocusedButtonElseTheDefaultOne) {
+    const auto enterOn = [](TControl* control) {
+        QWidget* widget = control->Widget();
+        widget->setFocus();
+        QTest::keyClick(widget, Qt::Key_Return);
+    };
+    // The start window opens with "Start" focused; Enter opens the calculator.
+    int calculatorShown = 0;
+    services_.onShowModal = [&](TForm& form) { calculatorShown += &form == vstup; };
+    zakladni->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(zakladni->Window()));
+    ASSERT_EQ(zakladni->Window()->focusWidget(), zakladni->Button1->Widget());
+    QTest::keyClick(zakladni->Window()->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(calculatorShown, 1);
+
+    // The energy window: Enter in an edit computes nothing; Tab on to
+    // "Compute" and Enter computes.
+    energie->Show();
+    energie->Edit1->SetText("900");
+    energie->Edit2->SetText("15");
+    enterOn(energie->Edit3);
+    EXPECT_EQ(energie->Label1->Text(), "0");
+    for (int tabs = 0; tabs < 10 && energie->Window()->focusWidget() != energie->Button1->Widget();
+         ++tabs)
+        QTest::keyClick(energie->Window()->focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(energie->Window()->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(energie->Label1->Text(), "6075");  // J: 15 g at 900 m/s
+
+    // The calculator: Enter on "Clear" clears and computes nothing; back in
+    // an edit, Enter computes.
+    vstup->Show();
+    TStrings& pane = vstup->Memo1->Lines();
+    enterOn(vstup->Edit4);
+    EXPECT_GT(pane.Count(), 10);
+    enterOn(vstup->Button2);
+    EXPECT_EQ(pane.Count(), 0);
+    enterOn(vstup->Edit4);
+    EXPECT_GT(pane.Count(), 10);
+    EXPECT_TRUE(services_.messages.empty());
 }
 
 // Each window on its own: a description the form library refuses (unknown

@@ -1,6 +1,5 @@
 // Calculator window. "Save": the save options, the file dialog, the table
 // step of the saved table and the writer of the chosen file kind.
-#include <cmath>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -22,10 +21,6 @@ constexpr int AllDataKind = 3;
 
 constexpr int CrossWindVariableItem = 1;
 
-// Degrees per radian of the line to the target, and back.
-constexpr double LineDegreesPerRadian = 57.2957795;
-constexpr double LineRadiansPerDegree = 0.0174532925239284;
-
 // The target of the last up/downhill table; none after a level computation,
 // whose set-up resets the target height.
 std::optional<RangeTableSlope> SavedTableSlope(bool slantDistances) {
@@ -34,11 +29,8 @@ std::optional<RangeTableSlope> SavedTableSlope(bool slantDistances) {
     RangeTableSlope slope;
     slope.TargetHeight = shot.SlopeTargetHeight;
     slope.TargetDistance = shot.SlopeTargetDistance;
-    slope.LineAngle =
-        std::atan(shot.SlopeTargetHeight / shot.SlopeTargetDistance) * LineDegreesPerRadian;
-    // Along the line to the target the rows lie at whole multiples of the
-    // chosen step, so horizontally they lie cos(angle) times closer.
-    if (slantDistances) slope.StepFactor = std::cos(slope.LineAngle * LineRadiansPerDegree);
+    slope.LineAngle = SlopeLineAngle(shot);
+    if (slantDistances) slope.StepFactor = SlantStepFactor(slope.LineAngle);
     return slope;
 }
 

@@ -182,18 +182,6 @@ void CheckMuzzleEnergy(const InputParameters& in) {
         ShowErrorAndAbort(ComputationFailedMessage);
 }
 
-// Every array of the last run except the graph's derived series, as far as
-// runs have written them: the arrays are some megabytes, a run a few pages.
-void ClearTrajectoryArrays(TrajectoryArrays& t) {
-    double* arrays[] = {t.TrajTime,           t.TrajRange,          t.TrajHeight,
-                        t.TrajWindage,        t.TrajVelocityX,      t.TrajVelocityY,
-                        t.TrajVelocityZ,      t.TrajCrossWind,      t.TrajInclination,
-                        t.TrajSpecificEnergy, t.TrajDragCoefficient};
-    const int end = std::clamp(t.WrittenEnd, 0, MaxSteps);
-    for (double* array : arrays) std::fill(array, array + end, 0.0);
-    t.WrittenEnd = 0;
-}
-
 void ReadCoriolis(SetupFields& f, SpinAndCoriolisParameters& spin) {
     spin.EarthRotationRate = EarthRotation;
     const double latitude = f.Number(SetupField::Latitude);

@@ -89,10 +89,21 @@ struct TrajectoryArrays {
     double TrajDragCoefficient[MaxSteps] = {};  // dimensionless
     int LastPointIndex = 0;
     // Every array but the derived series holds 0 from this point on, so a
-    // clear need go no further. Runs raise it over what they write; until
-    // something clears the arrays, every point counts as written.
-    int WrittenEnd = MaxSteps;
+    // clear need go no further. The arrays start as zeros, so nothing counts
+    // as written; runs raise the mark over what they write.
+    int WrittenEnd = 0;
 };
+
+// What a clear of the trajectory arrays leaves as it is, beside the graph's
+// derived series, which no clear touches.
+enum class KeepCrossWind : bool { No, Yes };
+
+// Sets the arrays of the last run to 0 as far as runs have written them (the
+// arrays are some megabytes, a run a few pages). The input set-up clears
+// every one; the table run after a zeroing keeps the cross-wind series,
+// which it overwrites as far as it flies, and the mark then stays where it
+// is, since that series may still hold the zeroing runs' values.
+void ClearTrajectoryArrays(TrajectoryArrays& t, KeepCrossWind keep = KeepCrossWind::No);
 
 struct SpinAndCoriolisParameters {
     double Latitude = 0;                   // rad
@@ -198,7 +209,9 @@ struct EngineState {
 // The single process-wide instance.
 EngineState& Engine();
 
-// Puts every record back to its program-start value (for tests).
+// Puts every record back to its program-start value (for tests). Tests also
+// write the trajectory arrays directly, past what runs have written, so after
+// a reset every point counts as written until the next clear.
 void ResetEngineState();
 
 // Keeps the input set and the coefficient bands as they are across a scope.

@@ -1,6 +1,4 @@
 // Calculator window. Compute! and the range table written into the result pane.
-#include <algorithm>
-
 #include "compute/RangeTable.h"
 #include "compute/Zeroing.h"
 #include "engine/numeric.h"
@@ -18,18 +16,6 @@ constexpr double NoLimit = 1000000;
 constexpr int ZeroRange = 1;
 constexpr int ZeroRangeXY = 2;
 
-// Clears the arrays a table run fills, as far as the zeroing runs since the
-// input set-up's clear wrote them. The cross wind and the graph's derived
-// series are left as they are: the run or the graph overwrite them.
-void ClearTableArrays() {
-    TrajectoryArrays& t = Engine().Traj;
-    const int end = std::clamp(t.WrittenEnd, 0, MaxSteps);
-    for (double* a :
-         {t.TrajTime, t.TrajRange, t.TrajHeight, t.TrajWindage, t.TrajVelocityX, t.TrajVelocityY,
-          t.TrajVelocityZ, t.TrajInclination, t.TrajSpecificEnergy, t.TrajDragCoefficient})
-        std::fill(a, a + end, 0.0);
-}
-
 }  // namespace
 
 void Tvstup::BindComputeHandlers() {
@@ -44,7 +30,8 @@ void Tvstup::Button3Click(TObject*) {
     PrepareComputation();
     ReadComputationRange();
     if (zeroing) ZeroTheRifle(modeItem == ZeroRangeXY);
-    ClearTableArrays();
+    // The zeroing runs wrote the arrays since the set-up cleared them.
+    ClearTrajectoryArrays(e.Traj, KeepCrossWind::Yes);
     RunIntegration();
     // The zeroing of "Zero Range X,Y" ran with fixed steps; later runs follow the angle again.
     if (modeItem == ZeroRangeXY) CheckBox8->SetChecked(true);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -481,6 +482,32 @@ TEST_F(Setup, ArraysAreClearedOnlyAfterTheChecks) {
 // The clear before a run reaches only as far as earlier runs wrote; whatever
 // they left, the arrays past a shorter run's last point must read 0, as the
 // table-step test and "Save" read points past the end of a short run.
+TEST(TrajectoryArrays, ClearsWhatRunsWroteAndNoMore) {
+    auto t = std::make_unique<TrajectoryArrays>();
+    // The arrays start as zeros: a first clear has nothing to do.
+    EXPECT_EQ(t->WrittenEnd, 0);
+    struct Row {
+        KeepCrossWind keep;
+        double crossWindAfter;
+        int markAfter;
+    };
+    for (const Row& r : {Row{KeepCrossWind::No, 0, 0}, Row{KeepCrossWind::Yes, 7, 50}}) {
+        for (double* a : {t->TrajTime, t->TrajHeight, t->TrajDragCoefficient, t->TrajCrossWind,
+                          t->TrajDerivedSeries})
+            a[49] = 7;
+        t->TrajHeight[50] = 7;  // past the mark: no run wrote it
+        t->WrittenEnd = 50;
+        ClearTrajectoryArrays(*t, r.keep);
+        EXPECT_EQ(t->TrajTime[49], 0);
+        EXPECT_EQ(t->TrajHeight[49], 0);
+        EXPECT_EQ(t->TrajDragCoefficient[49], 0);
+        EXPECT_EQ(t->TrajCrossWind[49], r.crossWindAfter);
+        EXPECT_EQ(t->TrajDerivedSeries[49], 7);
+        EXPECT_EQ(t->TrajHeight[50], 7);
+        EXPECT_EQ(t->WrittenEnd, r.markAfter);
+    }
+}
+
 TEST_F(Setup, RunAfterALongerRunLeavesNoStalePoints) {
     struct Row {
         const char* name;

@@ -194,7 +194,7 @@ QFont ToQFont(const TFont& font) {
     QFont result(QString::fromStdString(font.Name));
     result.setPixelSize(FontPixelHeight(font));
     result.setBold(font.Bold);
-    result.setStyleStrategy(QFont::PreferNoShaping);  // as every control's font
+    SkipTextShaping(result);
     return result;
 }
 

@@ -233,10 +233,7 @@ QFont MergeFont(const QFont& parent, const FontSpec& wanted) {
         font.setPixelSize(FontPixelHeight(t));
     }
     font.setBold(wanted.bold);
-    // Glyphs at their own advances, with no kerning or ligatures, as the
-    // original platform sets text; for Latin text this also skips shaping,
-    // most of the cost of laying out the result pane's lines.
-    font.setStyleStrategy(QFont::PreferNoShaping);
+    SkipTextShaping(font);
     return font;
 }
 

@@ -28,6 +28,13 @@ inline QColor ToQColor(TColor c) {
 inline TColor ToTColor(const QColor& c) {
     return RGB(c.red(), c.green(), c.blue());
 }
+// Glyphs at their own advances, with no kerning or ligatures, as the platform
+// the windows were designed for sets text; for Latin text this also skips
+// shaping, most of the cost of laying out the result pane's lines. Every
+// font of the controls and the canvases is set so.
+inline void SkipTextShaping(QFont& font) {
+    font.setStyleStrategy(QFont::PreferNoShaping);
+}
 QFont ToQFont(const TFont& font);
 // The font a control gets from its description: the parent's font with the
 // description's changes.

@@ -426,7 +426,12 @@ class TMemo : public TControl {
     ~TMemo() override;
     std::string Text() const override;
     void SetText(const std::string& text) override;
-    // Add appends a line and scrolls it into view.
+    // Lines added are in the text at once: Count, Strings and Text see them.
+    // While the pane is shown, its view (the scroll range, the newest line in
+    // view, the caret at the end) catches up when the window next handles its
+    // messages, so an action that adds lines several times lays them out once.
+    // A hidden pane scrolls each added line into view at once. Clear, SetText
+    // and changing a line bring the view up to date first.
     TStrings& Lines() { return *lines_; }
     bool ReadOnly() const;
     void SetReadOnly(bool readOnly);

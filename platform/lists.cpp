@@ -163,7 +163,7 @@ class ComboStrings : public TStrings {
 // break, and an empty last line is not counted.
 class MemoStrings : public TStrings {
   public:
-    explicit MemoStrings(QPlainTextEdit* edit) : edit_(edit) {}
+    MemoStrings(QPlainTextEdit* edit, TControl* owner) : edit_(edit), owner_(owner) {}
     ~MemoStrings() override {
         if (held_ && edit_) edit_->document()->documentLayout()->blockSignals(false);
     }
@@ -235,8 +235,9 @@ class MemoStrings : public TStrings {
         if (hold && !held_) {
             held_ = true;
             doc->documentLayout()->blockSignals(true);
-            QMetaObject::invokeMethod(
-                &releaser_, [this] { Release(); }, Qt::QueuedConnection);
+            // Dropped with the pane's widget, which the window deletes
+            // before its controls.
+            owner_->RunAtNextMessages([this] { Release(); });
         }
         QTextCursor cursor(doc);
         cursor.movePosition(QTextCursor::End);
@@ -260,9 +261,8 @@ class MemoStrings : public TStrings {
     }
 
     QPointer<QPlainTextEdit> edit_;
+    TControl* owner_;
     bool held_ = false;
-    // The queued release is dropped with this object.
-    QObject releaser_;
 };
 
 }  // namespace
@@ -421,7 +421,7 @@ void TComboBox::ItemsChanged() {
 TMemo::TMemo(const ControlSetup& setup)
     : TControl(setup.With(new QPlainTextEdit(setup.parentWidget))) {
     auto* edit = static_cast<QPlainTextEdit*>(Widget());
-    lines_ = std::make_unique<MemoStrings>(edit);
+    lines_ = std::make_unique<MemoStrings>(edit, this);
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     edit->setReadOnly(setup.description->readOnly);
     for (const std::string& line : setup.description->items) lines_->Add(line);

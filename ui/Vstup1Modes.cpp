@@ -148,14 +148,15 @@ void Tvstup::UpDown1Click(TObject*, TUDBtnType) {
     UpDown1->SetPosition(previous);
     ComputationSettings& settings = Engine().Settings;
     const int item = ComboBox2->ItemIndex();
+    double click = settings.ClickValue;
     if (item == ClickInMm || item == ClickInMoa) {
-        const double click = CustomClickValue(item, Edit24->Text());
+        click = CustomClickValue(item, Edit24->Text());
         if (!(click > 0)) ShowErrorAndAbort(ClickMessage);
-        settings.ClickValue = click;
     }
     // A count wider than the room between the arrows and "Zero" (three
     // digits below zero in the usual font) is refused before anything moves.
     ShowFigures({{Label12, static_cast<double>(position)}});
+    settings.ClickValue = click;
     UpDown1->SetPosition(position);
 
     double angle = StrToFloat(Edit6->Text());

@@ -205,9 +205,12 @@ TEST_F(ExtremeInputs, FiguresWiderThanTheirRoomAreRefused) {
             for (auto [edit, text] : texts) edit->SetText(text);
         };
     };
-    // The click counter at `previous`, its arrow moved one further.
+    // The click counter at `previous`, its arrow moved one further, with a
+    // click of the user's own that a refused click must not take over.
     const auto clickFrom = [&w](int previous, int moved) {
         return [&w, previous, moved] {
+            w.ComboBox2->UserPicked(7);  // "mm/100m" from its field
+            w.Edit24->SetText("7");
             w.UpDown1->SetPosition(previous);
             w.Label12->SetCaption(std::to_string(previous));
             w.UpDown1->SetPosition(moved);
@@ -252,9 +255,11 @@ TEST_F(ExtremeInputs, FiguresWiderThanTheirRoomAreRefused) {
     for (const Row& row : rows) {
         row.enter();
         const Texts before = Everything(row.window);
+        const double clickValue = Engine().Settings.ClickValue;
         EXPECT_EQ(Act(row.act), row.message) << row.name;
         if (*row.message) {
             EXPECT_EQ(Everything(row.window), before) << row.name;
+            EXPECT_EQ(Engine().Settings.ClickValue, clickValue) << row.name;
         }
         EXPECT_EQ(row.label->Text(), row.shows) << row.name;
         ExpectFiguresInTheirRoom(*row.window, row.name);

@@ -4,6 +4,7 @@
 #include <QBackingStore>
 #include <QCheckBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
 #include <QKeyEvent>
@@ -478,22 +479,39 @@ void TLabel::SetText(const std::string& text) {
     FitText();
 }
 
+TLabel::Span TLabel::SpanFor(const std::string& text) const {
+    const auto* label = static_cast<const QLabel*>(Widget());
+    // The width the label's size hint asks for this text: the text's extent
+    // in the label's font (its advance, or its drawn box where a glyph
+    // overhangs) and the label's margins.
+    const QString shown = QStr(text);
+    const QFontMetrics metrics(label->font());
+    const int textWidth =
+        std::max(metrics.horizontalAdvance(shown),
+                 metrics.boundingRect(QRect(0, 0, 2000, 2000), Qt::AlignLeft, shown).width());
+    const QMargins frame = label->contentsMargins();
+    const int needed = std::max(textWidth + 2 * label->margin() + frame.left() + frame.right(),
+                                label->minimumWidth());
+    // A label that sizes itself keeps its left edge.
+    if (autoSize_) return {label->x(), needed};
+    Span span{placedLeft_, placedWidth_};
+    if (needed > span.width) {
+        if (alignment_ == taRightJustify) span.left -= needed - span.width;
+        if (alignment_ == taCenter) span.left -= (needed - span.width) / 2;
+        span.width = needed;
+    }
+    return span;
+}
+
 void TLabel::FitText() {
     auto* label = static_cast<QLabel*>(Widget());
     if (autoSize_) {
         label->adjustSize();
         return;
     }
-    const int needed = label->sizeHint().width();
-    int left = placedLeft_;
-    int width = placedWidth_;
-    if (needed > width) {
-        if (alignment_ == taRightJustify) left -= needed - width;
-        if (alignment_ == taCenter) left -= (needed - width) / 2;
-        width = needed;
-    }
-    if (left != label->x() || width != label->width())
-        label->setGeometry(left, label->y(), width, label->height());
+    const Span span = SpanFor(Text());
+    if (span.left != label->x() || span.width != label->width())
+        label->setGeometry(span.left, label->y(), span.width, label->height());
 }
 
 void TLabel::BoundsSet() {

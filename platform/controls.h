@@ -188,6 +188,14 @@ class TLabel : public TControl {
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool transparent);
 
+    // Where the label would lie across its parent if it showed `text`: the
+    // left edge and width it takes after growing to the text.
+    struct Span {
+        int left;
+        int width;
+    };
+    Span SpanFor(const std::string& text) const;
+
   protected:
     void BoundsSet() override;
     void PaintLook(QPainter& painter) override;

@@ -13,6 +13,7 @@
 #include "engine/state.h"
 #include "platform/sysutils.h"
 #include "ui/Vstup1.h"
+#include "ui/figure_labels.h"
 
 namespace {
 
@@ -147,13 +148,16 @@ void Tvstup::UpDown1Click(TObject*, TUDBtnType) {
     UpDown1->SetPosition(previous);
     ComputationSettings& settings = Engine().Settings;
     const int item = ComboBox2->ItemIndex();
+    double click = settings.ClickValue;
     if (item == ClickInMm || item == ClickInMoa) {
-        const double click = CustomClickValue(item, Edit24->Text());
+        click = CustomClickValue(item, Edit24->Text());
         if (!(click > 0)) ShowErrorAndAbort(ClickMessage);
-        settings.ClickValue = click;
     }
+    // A count wider than the room between the arrows and "Zero" (three
+    // digits below zero in the usual font) is refused before anything moves.
+    ShowFigures({{Label12, static_cast<double>(position)}});
+    settings.ClickValue = click;
     UpDown1->SetPosition(position);
-    Label12->SetCaption(IntToStr(position));
 
     double angle = StrToFloat(Edit6->Text());
     if (position > previous) angle = RoundToDecimals(angle + settings.ClickValue, AngleDecimals);

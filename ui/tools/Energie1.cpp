@@ -7,16 +7,9 @@
 #include "forms/energie_form.h"
 #include "platform/sysutils.h"
 #include "ui/Vstup1.h"
+#include "ui/figure_labels.h"
 
 Tenergie* energie = nullptr;
-
-namespace {
-
-void ShowRounded(TLabel* label, double value, int decimals) {
-    label->SetText(FloatToStr(RoundToDecimals(value, decimals)));
-}
-
-}  // namespace
 
 Tenergie::Tenergie() : TForm(EnergieForm()) {
     Edit1 = Find<TEdit>("Edit1");
@@ -77,13 +70,13 @@ void Tenergie::Button1Click(TObject*) {
     };
     const ProjectileFigures f = ComputeProjectile(input);
     if (!f.error.empty()) ShowErrorAndAbort(f.error);
-    ShowRounded(Label1, f.energy, 1);
-    ShowRounded(Label10, f.momentum, 2);
-    ShowRounded(Label11, f.ipscFactor, 0);
-    ShowRounded(Label14, f.specificEnergy, 1);
-    ShowRounded(Label16, f.sectionalDensity, 1);
-    ShowRounded(Label21, f.energyImperial, 1);
-    ShowRounded(Label22, f.momentumImperial, 2);
-    ShowRounded(Label23, f.specificEnergyImperial, 1);
-    ShowRounded(Label24, f.sectionalDensityImperial, 3);
+    ShowFigures({{Label1, RoundToDecimals(f.energy, 1)},
+                 {Label10, RoundToDecimals(f.momentum, 2)},
+                 {Label11, RoundToDecimals(f.ipscFactor, 0)},
+                 {Label14, RoundToDecimals(f.specificEnergy, 1)},
+                 {Label16, RoundToDecimals(f.sectionalDensity, 1)},
+                 {Label21, RoundToDecimals(f.energyImperial, 1)},
+                 {Label22, RoundToDecimals(f.momentumImperial, 2)},
+                 {Label23, RoundToDecimals(f.specificEnergyImperial, 1)},
+                 {Label24, RoundToDecimals(f.sectionalDensityImperial, 3)}});
 }

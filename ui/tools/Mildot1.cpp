@@ -10,6 +10,7 @@
 #include "forms/mildot_form.h"
 #include "platform/sysutils.h"
 #include "ui/Vstup1.h"
+#include "ui/figure_labels.h"
 #include "ui/plot.h"
 #include "ui/tools/ReticlePicture.h"
 
@@ -144,8 +145,7 @@ void Tmildot::Button3Click(TObject*) {
     const double subtended = marks * ReticleMarkAngle(*reticle, defaultZoom, actualZoom);
     if (!(subtended < 90)) ShowErrorAndAbort(ResultTooLargeMessage);
     const double distance = RoundToDecimals(size / std::tan(subtended * DegreesToRadians), 0);
-    RefuseUnshowable({distance});
-    Label3->SetCaption(FloatToStr(distance));
+    ShowFigures({{Label3, distance}});
 }
 
 void ShowReticleWindow() {

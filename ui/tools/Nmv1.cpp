@@ -1,10 +1,10 @@
 #include "ui/tools/Nmv1.h"
 
 #include "compute/icao_atmosphere.h"
-#include "compute/shown_figures.h"
 #include "engine/numeric.h"
 #include "forms/nmv_form.h"
 #include "platform/sysutils.h"
+#include "ui/figure_labels.h"
 
 Tnmv* nmv = nullptr;
 
@@ -38,11 +38,8 @@ void Tnmv::Button1Click(TObject*) {
     };
     const AtmosphereAnswer a = AtmosphereAt(question);
     if (!a.error.empty()) ShowErrorAndAbort(a.error);
-    const double shown[] = {RoundToDecimals(a.temperature, 2), RoundToDecimals(a.pressure, 2),
-                            RoundToDecimals(a.density, 3), RoundToDecimals(a.speedOfSound, 2)};
-    RefuseUnshowable(shown);
-    Label13->SetText(FloatToStr(shown[0]));
-    Label14->SetText(FloatToStr(shown[1]));
-    Label16->SetText(FloatToStr(shown[2]));
-    Label18->SetText(FloatToStr(shown[3]));
+    ShowFigures({{Label13, RoundToDecimals(a.temperature, 2)},
+                 {Label14, RoundToDecimals(a.pressure, 2)},
+                 {Label16, RoundToDecimals(a.density, 3)},
+                 {Label18, RoundToDecimals(a.speedOfSound, 2)}});
 }

@@ -1,11 +1,11 @@
 #include "ui/tools/Teplotaprachu1.h"
 
 #include "compute/muzzle_velocity.h"
-#include "compute/shown_figures.h"
 #include "engine/numeric.h"
 #include "forms/teplotaprachu_form.h"
 #include "platform/sysutils.h"
 #include "ui/Vstup1.h"
+#include "ui/figure_labels.h"
 
 Tteplotaprachu* teplotaprachu = nullptr;
 
@@ -14,9 +14,7 @@ namespace {
 // Both computations show their result here, and only here.
 void ShowVelocity(const VelocityAnswer& answer, TLabel* result) {
     if (!answer.error.empty()) ShowErrorAndAbort(answer.error);
-    const double velocity = RoundToDecimals(answer.velocity, 2);
-    RefuseUnshowable({velocity});
-    result->SetText(FloatToStr(velocity));
+    ShowFigures({{result, RoundToDecimals(answer.velocity, 2)}});
 }
 
 }  // namespace

@@ -3,8 +3,6 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "platform/base.h"
-
 namespace {
 
 // The least space kept between a figure and the control beside it, so that
@@ -13,7 +11,13 @@ namespace {
 // refuse counters that the layout shows whole.
 constexpr int NeighbourGap = 1;  // px
 
-}  // namespace
+// The span of the parent, in its coordinates, that the label may take: from
+// the nearest visible sibling on its left (or the parent's inner frame) to the
+// nearest on its right, among the siblings beside its row.
+struct FigureRoom {
+    int left;
+    int right;  // one past the last column
+};
 
 FigureRoom RoomOf(const TLabel& label) {
     const QWidget* own = label.Widget();
@@ -24,6 +28,7 @@ FigureRoom RoomOf(const TLabel& label) {
     FigureRoom room{inner.left(), inner.right() + 1};
     // The label's columns as placed, before it grew to any text.
     const TLabel::Span placed = label.SpanFor("");
+    const int placedRight = placed.left + placed.width;
     const int top = own->y(), bottom = own->y() + own->height();
     for (const QObject* child : parent->children()) {
         const auto* sibling = qobject_cast<const QWidget*>(child);
@@ -32,7 +37,6 @@ FigureRoom RoomOf(const TLabel& label) {
         if (r.isEmpty() || r.top() >= bottom || r.bottom() + 1 <= top) continue;
         // A neighbour placed closer than the gap costs the label none of
         // the columns it was given.
-        const int placedRight = placed.left + placed.width;
         if (r.right() + 1 <= placed.left)
             room.left = std::max(room.left, std::min(r.right() + 1 + NeighbourGap, placed.left));
         if (r.left() >= placedRight)
@@ -41,16 +45,10 @@ FigureRoom RoomOf(const TLabel& label) {
     return room;
 }
 
+}  // namespace
+
 bool TextFits(const TLabel& label, const std::string& text) {
     const FigureRoom room = RoomOf(label);
     const TLabel::Span span = label.SpanFor(text);
     return span.left >= room.left && span.left + span.width <= room.right;
-}
-
-void RefuseUnfitting(std::span<const ShownText> texts, const std::string& message) {
-    for (const ShownText& shown : texts)
-        if (!TextFits(*shown.label, shown.text)) {
-            ShowMessage(message);
-            Abort();
-        }
 }

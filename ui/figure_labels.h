@@ -1,7 +1,8 @@
 // The one check of a window that shows its results as figures in labels:
-// every figure must be a finite number of a readable length, and its text
-// must fit the room the window gives the label between its caption and its
-// unit. Only then are the labels set, so a refusal changes none of them.
+// every figure must be a finite number (the general format writes any finite
+// figure in at most a few characters, with an exponent where needed), and its
+// text must fit the room the window gives the label between its caption and
+// its unit. Only then are the labels set, so a refusal changes none of them.
 #pragma once
 
 #include <initializer_list>

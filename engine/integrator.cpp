@@ -315,7 +315,7 @@ void IntegrateTrajectory(const FlightSettings& settings, const FlightHooks& hook
     Run run{e, MakeFlightModel(settings)};
     run.mode = e.Settings.ComputationMode;
     run.variableWind = settings.VariableCrossWind && run.mode == 1;
-    run.windSites = std::clamp(settings.CrossWindSites, 2, 5);
+    run.windSites = CrossWindSitesInUse(settings.CrossWindSitesItem);
     StartAtMuzzle(run, settings);
     const int last = FlyToEnd(run, hooks);
 

@@ -19,7 +19,7 @@ struct FlightSettings {
     bool BcBand4 = false;
     bool BcBand5 = false;
     bool VariableCrossWind = false;  // cross wind "Variable" (else "Constant")
-    int CrossWindSites = 2;          // sites of the variable cross wind, 2 to 5
+    int CrossWindSitesItem = 0;      // "Count of Sites:" item (CrossWindSitesInUse)
     bool AutoStep = false;           // "Auto": the step follows the departure angle
 };
 

@@ -120,14 +120,12 @@ void ReadClickValue(SetupFields& f, ComputationSettings& settings) {
 // All five sites are read in every wind mode; their order matters only when
 // the variable wind is in use.
 void ReadVariableCrossWind(SetupFields& f, VariableCrossWind& wind) {
-    for (int k = 0; k < 5; ++k)
+    for (int k = 0; k < MaxCrossWindSites; ++k)
         wind.CrossWindPositions[k] = f.Number(Offset(SetupField::CrossWindPosition1, k));
-    for (int k = 0; k < 5; ++k)
+    for (int k = 0; k < MaxCrossWindSites; ++k)
         wind.CrossWindSpeeds[k] = f.Number(Offset(SetupField::CrossWindSpeed1, k));
-    // Selection s means s + 2 sites, so s + 1 neighbouring pairs; never more
-    // pairs than the five sites have.
-    const int lastPair = std::min(f.ItemIndex(SetupChoice::CrossWindSites), 3);
-    for (int k = 0; k <= lastPair; ++k) {
+    const int sites = CrossWindSitesInUse(f.ItemIndex(SetupChoice::CrossWindSites));
+    for (int k = 0; k + 1 < sites; ++k) {
         if (wind.CrossWindPositions[k + 1] <= wind.CrossWindPositions[k] &&
             f.ItemIndex(SetupChoice::CrossWindMode) == CrossWindVariable)
             ShowErrorAndAbort("Wrong Sequence of Positions (for Variable Cross Wind).");
@@ -140,7 +138,7 @@ void ReadVariableCrossWind(SetupFields& f, VariableCrossWind& wind) {
 // makes the interpolation between two sites overflow.
 void CheckVariableCrossWind(SetupFields& f, const VariableCrossWind& wind) {
     if (f.ItemIndex(SetupChoice::CrossWindMode) != CrossWindVariable) return;
-    const int sites = std::clamp(f.ItemIndex(SetupChoice::CrossWindSites) + 2, 2, 5);
+    const int sites = CrossWindSitesInUse(f.ItemIndex(SetupChoice::CrossWindSites));
     for (int k = 0; k < sites; ++k)
         if (!(std::abs(wind.CrossWindSpeeds[k]) <= MaxWind))
             ShowErrorAndAbort("Cross Wind too strong.");

@@ -16,16 +16,17 @@ void ResetEngineState() {
     // Rebuild in place: a temporary EngineState would be too large for the stack.
     std::destroy_at(&theEngine);
     std::construct_at(&theEngine);
-    theEngine.Traj.WrittenEnd = MaxSteps;
 }
 
-void ClearTrajectoryArrays(TrajectoryArrays& t, KeepCrossWind keep) {
+int CrossWindSitesInUse(int sitesItem) {
+    return std::clamp(sitesItem + 2, 2, MaxCrossWindSites);
+}
+
+void ClearTrajectoryArrays(TrajectoryArrays& t) {
     const int end = std::clamp(t.WrittenEnd, 0, MaxSteps);
-    for (double* array :
-         {t.TrajTime, t.TrajRange, t.TrajHeight, t.TrajWindage, t.TrajVelocityX, t.TrajVelocityY,
-          t.TrajVelocityZ, t.TrajInclination, t.TrajSpecificEnergy, t.TrajDragCoefficient})
+    for (double* array : {t.TrajTime, t.TrajRange, t.TrajHeight, t.TrajWindage, t.TrajVelocityX,
+                          t.TrajVelocityY, t.TrajVelocityZ, t.TrajCrossWind, t.TrajInclination,
+                          t.TrajSpecificEnergy, t.TrajDragCoefficient})
         std::fill(array, array + end, 0.0);
-    if (keep == KeepCrossWind::Yes) return;
-    std::fill(t.TrajCrossWind, t.TrajCrossWind + end, 0.0);
     t.WrittenEnd = 0;
 }

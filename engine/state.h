@@ -56,10 +56,16 @@ struct SteppedBallisticCoefficient {
 };
 
 // Cross wind given at up to five ranges.
+inline constexpr int MaxCrossWindSites = 5;
 struct VariableCrossWind {
-    double CrossWindPositions[5] = {};  // m
-    double CrossWindSpeeds[5] = {};     // m/s
+    double CrossWindPositions[MaxCrossWindSites] = {};  // m
+    double CrossWindSpeeds[MaxCrossWindSites] = {};     // m/s
 };
+
+// How many sites of the variable cross wind are in use, counted from the
+// first: item k of "Count of Sites:" stands for k + 2 sites. Typed-over text
+// selects no item and counts as the fewest, two.
+int CrossWindSitesInUse(int sitesItem);
 
 struct ComputationSettings {
     // 0 idle, 1 trajectory table, 2 zeroing run, 3 apex search for MRD/GEE,
@@ -94,16 +100,11 @@ struct TrajectoryArrays {
     int WrittenEnd = 0;
 };
 
-// What a clear of the trajectory arrays leaves as it is, beside the graph's
-// derived series, which no clear touches.
-enum class KeepCrossWind : bool { No, Yes };
-
 // Sets the arrays of the last run to 0 as far as runs have written them (the
-// arrays are some megabytes, a run a few pages). The input set-up clears
-// every one; the table run after a zeroing keeps the cross-wind series,
-// which it overwrites as far as it flies, and the mark then stays where it
-// is, since that series may still hold the zeroing runs' values.
-void ClearTrajectoryArrays(TrajectoryArrays& t, KeepCrossWind keep = KeepCrossWind::No);
+// arrays are some megabytes, a run a few pages) and marks them unwritten. The
+// graph's derived series is the graph's own and is left as it is. The input set-up clears the
+// arrays before every action; the table run after a zeroing clears what the zeroing runs wrote.
+void ClearTrajectoryArrays(TrajectoryArrays& t);
 
 struct SpinAndCoriolisParameters {
     double Latitude = 0;                   // rad
@@ -209,9 +210,10 @@ struct EngineState {
 // The single process-wide instance.
 EngineState& Engine();
 
-// Puts every record back to its program-start value (for tests). Tests also
-// write the trajectory arrays directly, past what runs have written, so after
-// a reset every point counts as written until the next clear.
+// Puts every record back to its program-start value, the arrays all zeros
+// and nothing written (for tests and the benchmark). A test that writes the
+// arrays itself and then wants a clear to reach its points raises
+// `Traj.WrittenEnd` over them, as a run does.
 void ResetEngineState();
 
 // Keeps the input set and the coefficient bands as they are across a scope.

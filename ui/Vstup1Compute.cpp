@@ -31,7 +31,7 @@ void Tvstup::Button3Click(TObject*) {
     ReadComputationRange();
     if (zeroing) ZeroTheRifle(modeItem == ZeroRangeXY);
     // The zeroing runs wrote the arrays since the set-up cleared them.
-    ClearTrajectoryArrays(e.Traj, KeepCrossWind::Yes);
+    ClearTrajectoryArrays(e.Traj);
     RunIntegration();
     // The zeroing of "Zero Range X,Y" ran with fixed steps; later runs follow the angle again.
     if (modeItem == ZeroRangeXY) CheckBox8->SetChecked(true);

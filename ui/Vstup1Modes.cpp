@@ -47,7 +47,6 @@ constexpr int ModeZeroPoint = 2;
 
 constexpr int CrossWindConstant = 0;
 constexpr int PressureDirect = 0;
-constexpr int MaxSites = 5;
 
 constexpr double SlopeDegreesPerRadian = 57.2957795;
 constexpr int SlopeDecimals = 1;
@@ -289,12 +288,13 @@ void Tvstup::RadioGroup4Click(TObject* Sender) {
 }
 
 void Tvstup::ComboBox3Change(TObject*) {
-    const std::array<TEdit*, MaxSites> distances = {Edit44, Edit45, Edit46, Edit47, Edit48};
-    const std::array<TEdit*, MaxSites> speeds = {Edit49, Edit50, Edit51, Edit52, Edit53};
-    for (int k = 0; k < MaxSites; ++k) EnableAll({distances[k], speeds[k]}, false);
+    const std::array<TEdit*, MaxCrossWindSites> distances = {Edit44, Edit45, Edit46, Edit47,
+                                                             Edit48};
+    const std::array<TEdit*, MaxCrossWindSites> speeds = {Edit49, Edit50, Edit51, Edit52, Edit53};
+    for (int k = 0; k < MaxCrossWindSites; ++k) EnableAll({distances[k], speeds[k]}, false);
     // The sites belong to the variable wind only.
     if (RadioGroup4->ItemIndex() != CrossWindVariable) return;
-    const int sites = std::min(ComboBox3->ItemIndex() + 2, MaxSites);
+    const int sites = CrossWindSitesInUse(ComboBox3->ItemIndex());
     // The first site's distance is never open for editing, only the later ones.
     for (int k = 1; k < sites; ++k) distances[k]->SetEnabled(true);
     for (int k = 0; k < sites; ++k) speeds[k]->SetEnabled(true);

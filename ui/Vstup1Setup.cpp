@@ -100,7 +100,7 @@ FlightSettings ReadFlightSettings(Tvstup& w) {
     s.BcBand4 = w.CheckBox7->Checked();
     s.BcBand5 = w.CheckBox9->Checked();
     s.VariableCrossWind = w.RadioGroup4->ItemIndex() == CrossWindVariable;
-    s.CrossWindSites = w.ComboBox3->ItemIndex() + 2;
+    s.CrossWindSitesItem = w.ComboBox3->ItemIndex();
     s.AutoStep = w.CheckBox8->Checked();
     return s;
 }

@@ -279,7 +279,7 @@ TEST(Integrator, VariableCrossWindFollowsTheRange) {
     SetTableRun(600, NoLimit);
     FlightSettings settings;
     settings.VariableCrossWind = true;
-    settings.CrossWindSites = 3;
+    settings.CrossWindSitesItem = 1;  // three sites
     IntegrateTrajectory(settings);
     const TrajectoryArrays& t = Engine().Traj;
     EXPECT_EQ(t.TrajCrossWind[0], 2.0);

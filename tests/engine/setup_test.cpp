@@ -313,6 +313,22 @@ TEST_F(Setup, VariableWindSequenceIsCheckedOnlyInVariable) {
         f.text[F::CrossWindPosition3] = "100";  // 0, 100, 100
         EXPECT_EQ(Run(), r.message);
     }
+    // Typed-over text in "Count of Sites:" selects no item and means two
+    // sites, as the run flies them: their pair is compared, the third site not.
+    struct TypedRow {
+        F field;
+        const char* position;
+        const char* message;
+    };
+    for (const TypedRow& r : {TypedRow{F::CrossWindPosition2, "0",
+                                       "Wrong Sequence of Positions (for Variable Cross Wind)."},
+                              TypedRow{F::CrossWindPosition3, "0", ""}}) {
+        f = FakeFields();
+        f.choices[SetupChoice::CrossWindMode] = 1;
+        f.choices[SetupChoice::CrossWindSites] = -1;
+        f.text[r.field] = r.position;
+        EXPECT_EQ(Run(), r.message) << r.position;
+    }
     // The last of five sites is compared too.
     f = FakeFields();
     f.choices[SetupChoice::CrossWindMode] = 1;
@@ -338,6 +354,8 @@ TEST_F(Setup, VariableWindSpeedsInUseKeepToTheCrossWindLimit) {
         {"site 5 of 5 past the limit", 1, 3, F::CrossWindSpeed5, "-100.01", tooStrong},
         {"site 5 at the limit", 1, 3, F::CrossWindSpeed5, "-100", ""},
         {"site 3 of 2 is not in use", 1, 0, F::CrossWindSpeed3, "1.7e308", ""},
+        {"typed-over count: site 2 in use", 1, -1, F::CrossWindSpeed2, "1.7e308", tooStrong},
+        {"typed-over count: site 3 not in use", 1, -1, F::CrossWindSpeed3, "1.7e308", ""},
         {"constant wind uses no site", 0, 3, F::CrossWindSpeed3, "1.7e308", ""},
     };
     for (const Row& r : rows) {
@@ -464,6 +482,7 @@ TEST_F(Setup, ChronographVelocityThatIsNoFiniteNumberEndsTheAction) {
 }
 
 TEST_F(Setup, ArraysAreClearedOnlyAfterTheChecks) {
+    Engine().Traj.WrittenEnd = 6;  // as a run that stored point 5
     Engine().Traj.TrajHeight[5] = 1;
     Engine().Traj.TrajDerivedSeries[5] = 2;
     Engine().Slope.SlopeTargetHeight = 3;
@@ -479,35 +498,31 @@ TEST_F(Setup, ArraysAreClearedOnlyAfterTheChecks) {
     EXPECT_EQ(Engine().Slope.SlopeTargetHeight, 0);
 }
 
-// The clear before a run reaches only as far as earlier runs wrote; whatever
-// they left, the arrays past a shorter run's last point must read 0, as the
-// table-step test and "Save" read points past the end of a short run.
+// A clear sets every array a run writes to 0 up to the mark and no further,
+// leaves the graph's own series, and marks the arrays unwritten.
 TEST(TrajectoryArrays, ClearsWhatRunsWroteAndNoMore) {
     auto t = std::make_unique<TrajectoryArrays>();
     // The arrays start as zeros: a first clear has nothing to do.
     EXPECT_EQ(t->WrittenEnd, 0);
-    struct Row {
-        KeepCrossWind keep;
-        double crossWindAfter;
-        int markAfter;
-    };
-    for (const Row& r : {Row{KeepCrossWind::No, 0, 0}, Row{KeepCrossWind::Yes, 7, 50}}) {
-        for (double* a : {t->TrajTime, t->TrajHeight, t->TrajDragCoefficient, t->TrajCrossWind,
-                          t->TrajDerivedSeries})
-            a[49] = 7;
-        t->TrajHeight[50] = 7;  // past the mark: no run wrote it
-        t->WrittenEnd = 50;
-        ClearTrajectoryArrays(*t, r.keep);
-        EXPECT_EQ(t->TrajTime[49], 0);
-        EXPECT_EQ(t->TrajHeight[49], 0);
-        EXPECT_EQ(t->TrajDragCoefficient[49], 0);
-        EXPECT_EQ(t->TrajCrossWind[49], r.crossWindAfter);
-        EXPECT_EQ(t->TrajDerivedSeries[49], 7);
-        EXPECT_EQ(t->TrajHeight[50], 7);
-        EXPECT_EQ(t->WrittenEnd, r.markAfter);
-    }
+    double* const runArrays[] = {t->TrajTime,           t->TrajRange,          t->TrajHeight,
+                                 t->TrajWindage,        t->TrajVelocityX,      t->TrajVelocityY,
+                                 t->TrajVelocityZ,      t->TrajCrossWind,      t->TrajInclination,
+                                 t->TrajSpecificEnergy, t->TrajDragCoefficient};
+    for (double* a : runArrays) a[49] = 7;
+    t->TrajDerivedSeries[49] = 7;
+    t->TrajHeight[50] = 7;  // past the mark: no run wrote it
+    t->WrittenEnd = 50;
+    ClearTrajectoryArrays(*t);
+    for (int k = 0; k < static_cast<int>(std::size(runArrays)); ++k)
+        EXPECT_EQ(runArrays[k][49], 0) << "array " << k;
+    EXPECT_EQ(t->TrajDerivedSeries[49], 7);
+    EXPECT_EQ(t->TrajHeight[50], 7);
+    EXPECT_EQ(t->WrittenEnd, 0);
 }
 
+// The clear before a run reaches only as far as earlier runs wrote; whatever
+// they left, the arrays past a shorter run's last point must read 0, as the
+// table-step test and "Save" read points past the end of a short run.
 TEST_F(Setup, RunAfterALongerRunLeavesNoStalePoints) {
     struct Row {
         const char* name;

@@ -18,7 +18,10 @@ TEST(EngineState, ResetPutsBackStartValues) {
     Engine().Settings.RangeStep = 100;
     Engine().Traj.TrajRange[123] = 5;
     Engine().DragFileName = "x.drg";
+    Engine().Traj.WrittenEnd = 124;
     ResetEngineState();
+    // At the program's start no run has written the arrays.
+    EXPECT_EQ(Engine().Traj.WrittenEnd, 0);
     EXPECT_EQ(Engine().Settings.RangeStep, 25.0);
     EXPECT_EQ(Engine().Traj.TrajRange[123], 0.0);
     EXPECT_TRUE(Engine().DragFileName.empty());

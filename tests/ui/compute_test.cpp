@@ -239,6 +239,27 @@ TEST_F(Compute, FarZeroRange) {
     EXPECT_EQ(Columns(RowAt(2000)).at(1), 0);
 }
 
+// The zeroing runs fly to the zero range; a table that ends short of it must
+// leave nothing of them past its last point, where "Save" and the step raise
+// read.
+TEST_F(Compute, ShortTableAfterAFarZeroingLeavesNoZeroingPoints) {
+    W().RadioGroup3->SetItemIndex(1);  // "Zero Range"
+    W().Edit19->SetText("1000");
+    RangeLimit("100");
+    ASSERT_TRUE(Press());
+    const TrajectoryArrays& t = Engine().Traj;
+    ASSERT_LT(t.LastPointIndex, 200);
+    const double* arrays[] = {t.TrajTime,           t.TrajRange,          t.TrajHeight,
+                              t.TrajWindage,        t.TrajVelocityX,      t.TrajVelocityY,
+                              t.TrajVelocityZ,      t.TrajCrossWind,      t.TrajInclination,
+                              t.TrajSpecificEnergy, t.TrajDragCoefficient};
+    for (int k = 0; k < static_cast<int>(std::size(arrays)); ++k)
+        EXPECT_EQ(std::count_if(arrays[k] + t.LastPointIndex + 1, arrays[k] + MaxSteps,
+                                [](double v) { return v != 0; }),
+                  0)
+            << "array " << k;
+}
+
 TEST_F(Compute, TableStepRaise) {
     // 30 ms steps at 1000 m/s put the first points about 30 m apart.
     W().CheckBox8->SetChecked(false);

@@ -312,6 +312,10 @@ TEST_F(ModeControls, CountOfSitesOpensItsFields) {
         W().ComboBox3->UserPicked(row.item);
         EXPECT_EQ(Enabled(sites), row.enabled) << row.item;
     }
+    // Typed-over text selects no item: the two sites the run then flies.
+    W().ComboBox3->SetItemIndex(-1);
+    W().ComboBox3Change(W().ComboBox3);
+    EXPECT_EQ(Enabled(sites), rows[0].enabled);
     W().RadioGroup4->SetItemIndex(0);
     EXPECT_TRUE(Enabled(sites).empty());
     EXPECT_FALSE(W().ComboBox3->Enabled());

@@ -215,6 +215,12 @@ TEST_F(KeptComputation, ClicksAfterAnUpDownhillTable) {
     const std::string angle = W().Edit6->Text();
     const std::string angleLine =
         FormatLine("\n Angle of Departure [deg]:      %6.6f  ", StrToFloat(angle));
+    // The table's distances stay along the line when the target is shown
+    // by its horizontal distance and height afterwards.
+    const std::string slant = Save(0);
+    ASSERT_NE(slant.find("\n S.D.[m]"), std::string::npos);
+    W().RadioButton1->SetChecked(true);
+    EXPECT_EQ(FirstDifference(Save(0), slant), "");
     W().UpDown1->ArrowPressed(btPrev);
     W().UpDown1->ArrowPressed(btPrev);
     const std::string clicked = W().Edit6->Text();

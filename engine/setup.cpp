@@ -102,13 +102,8 @@ void ReadWinds(SetupFields& f, InputParameters& in) {
 // custom items take the value from their field.
 void ReadClickValue(SetupFields& f, ComputationSettings& settings) {
     const int item = f.ItemIndex(SetupChoice::ClickItem);
-    if (item == ClickInMm) {
-        // The field holds mm per 100 m.
-        settings.ClickValue =
-            std::atan(f.Number(SetupField::CustomClick) * 0.001 * 0.01) * 57.295779;
-    } else if (item == ClickInMoa) {
-        settings.ClickValue = f.Number(SetupField::CustomClick) * 0.016666666666666666;
-    }
+    if (item == ClickInMm || item == ClickInMoa)
+        settings.ClickValue = CustomClickDegrees(item, f.Number(SetupField::CustomClick));
     if (settings.ClickValue <= 0) ShowErrorAndAbort("Click less than or equal to zero.");
     // Tables count an angle in clicks; a click so small that the widest
     // angle between two lines through the muzzle gives no finite count
@@ -252,6 +247,12 @@ double BandCoefficientAt(SetupFields& f, const SteppedBallisticCoefficient& step
 }
 
 }  // namespace
+
+double CustomClickDegrees(int item, double value) {
+    // Millimetres at 100 m subtend atan(mm / 100000) radians.
+    if (item == ClickInMm) return std::atan(value * 0.001 * 0.01) * 57.295779;
+    return value * 0.016666666666666666;
+}
 
 void PrepareComputation(SetupFields& fields) {
     EngineState& e = Engine();

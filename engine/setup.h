@@ -96,6 +96,10 @@ constexpr int CoefficientFormFactor = 0;
 constexpr int CoefficientBallistic = 1;
 constexpr int CoefficientVariable = 2;
 
+// One click in degrees of a custom "1 Click:" item from its field's value:
+// millimetres per 100 m for ClickInMm, minutes of angle for any other item.
+double CustomClickDegrees(int item, double value);
+
 // The window side of the set-up.
 class SetupFields {
   public:

@@ -27,7 +27,7 @@ enum ResultColumn {
     ResultColumnCount
 };
 
-// The option lines after the header, from the window at the time of saving.
+// The option lines after the header: the options the computation ran with.
 struct ResultsOptions {
     bool VariableCrossWind = false;
     bool Coriolis = false;

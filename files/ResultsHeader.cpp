@@ -205,11 +205,30 @@ void WriteCoefficientLines(HeaderPrinter& p, const ResultsHeaderData& h) {
     }
 }
 
-void WriteClickLine(HeaderPrinter& p, const ResultsHeaderData& h) {
+// The ";" form writes a custom click in mm/100 m in its shortest notation,
+// where 10, 7 and 5 would read exactly as the fixed items. Those three keep
+// their decimals, "10,000 mm/100m", which the loader takes for the custom
+// value; every other value is written as before.
+void WriteSemicolonMmClick(std::ostream& out, double mm) {
+    const double rounded = RoundToDecimals(mm, 3);
+    std::string number = FloatToStr(rounded);
+    if (rounded == 10 || rounded == 7 || rounded == 5) {
+        number = FormatLine("%.3f", rounded);
+        number[number.find('.')] = DecimalSeparator();
+    }
+    out << FormatLine(MmClickLines[static_cast<int>(HeaderForm::SemicolonCsv)], number.c_str());
+}
+
+void WriteClickLine(std::ostream& out, HeaderPrinter& p, const ResultsHeaderData& h,
+                    HeaderForm form) {
     if (h.ClickItem >= 0 && h.ClickItem <= 6) {
         p.Choice(FixedClickLines[h.ClickItem]);
     } else if (h.ClickItem == ClickInMm) {
-        p.Numbers(MmClickLines, {std::tan(h.ClickValue * ClickRadiansPerDegree) * 100000, 3});
+        const double mm = std::tan(h.ClickValue * ClickRadiansPerDegree) * 100000;
+        if (form == HeaderForm::SemicolonCsv)
+            WriteSemicolonMmClick(out, mm);
+        else
+            p.Numbers(MmClickLines, {mm, 3});
     } else {
         // "Value in MOA", also when no item is selected: a click the loader
         // reads back as the value in use.
@@ -248,7 +267,7 @@ void WriteHeaderBlock(std::ostream& out, const ResultsHeaderData& h, HeaderForm 
     p.Number(SightHeightLine, in.SightHeight * 1000);
     p.Number(DepartureAngleLine, in.DepartureAngle);
     p.Number(ZeroRangeLine, in.ZeroRange);
-    WriteClickLine(p, h);
+    WriteClickLine(out, p, h, form);
     p.Number(TemperatureLine, in.AirTemperature - 273.15);
     p.Number(PressureLine, in.AirPressure * 0.01);
     p.Number(HumidityLine, in.AirHumidity);

@@ -11,9 +11,8 @@
 
 #include "engine/state.h"
 
-// What the header states. The numbers and the coefficient mode with its band
-// ticks are those of the computation; the names and the two list items are
-// read from the window when the file is written.
+// What the header states: the inputs of one computation, the names and the
+// two list items as the window showed them when it ran.
 struct ResultsHeaderData {
     std::string AmmoName;
     int DragItem = 1;          // drag-function item: 0 a function from a file, 1 to 11 built in

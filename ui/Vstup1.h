@@ -12,16 +12,16 @@
 
 #include <functional>
 #include <istream>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "files/ResultsFiles.h"
 #include "platform/forms.h"
 
 struct Reticle;
-struct ResultsHeaderData;
 struct DragFileData;
 struct ResultsHeaderRecord;
-struct RangeTableRow;
 
 class Tvstup : public TForm {
   public:
@@ -230,9 +230,6 @@ class Tvstup : public TForm {
     // "Save": asks for the columns and the file kind, then for the file, and
     // writes the last table run into it whole or not at all.
     void Button5Click(TObject* Sender);
-    // The header of every file written from the last computation: its
-    // records, with the names and list items as the window shows them now.
-    ResultsHeaderData SavedHeader() const;
 
     // (m) Tool windows, the list, graph export and printing: ui/Vstup1Tools.cpp
     // and ui/Vstup1List.cpp.
@@ -363,6 +360,18 @@ class Tvstup : public TForm {
     void FindCrossWindHolds(const Reticle& reticle, double markAngle, double distance,
                             bool listing);
     void ShowReticleResults(bool rangeLimit, bool heightLimit);
+    // (l) Saving the results.
+    // Keeps what the files of the computation that just completed state: its
+    // header, its option lines and its table settings, as the window and the
+    // engine's records hold them now. "Save" and the init file write only
+    // this copy, so nothing changed after the computation (by hand, by
+    // "Load", by the click counter or by a tool window) reaches a file that
+    // holds its numbers. Called by every computation that enables "Save".
+    void KeepComputationForFiles(bool slantDistances);
+    ResultsHeaderData HeaderOfComputation() const;
+    // The last such computation; none before the first.
+    std::optional<ResultsTable> computed_;
+
     // (m) The list: the muzzle velocity the list row shows.
     double ListedMuzzleVelocity();
 

@@ -103,6 +103,7 @@ void Tvstup::WriteRangeTable() {
 }
 
 void Tvstup::ShowResultControls() {
+    KeepComputationForFiles(false);
     Button5->SetEnabled(true);
     const bool heightOverRange = RadioGroup1->ItemIndex() == 0 && RadioGroup2->ItemIndex() == 1;
     BitBtn1->SetEnabled(heightOverRange);

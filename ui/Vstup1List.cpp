@@ -40,9 +40,9 @@ void Tvstup::BindListHandlers() {
 
 // The velocity as entered or, with a chronograph distance, corrected back to
 // the muzzle and rounded to whole m/s. The correction works in the engine's
-// input records, which must still describe the last computation afterwards
-// ("Save" and the init file write them), so they are put back. It uses the
-// air and departure angle the last computation left there.
+// input records, which must still describe the last computation afterwards,
+// so they are put back. It uses the air and departure angle the last
+// computation left there.
 double Tvstup::ListedMuzzleVelocity() {
     ScopedEngineInput keep;
     InputParameters& in = Engine().Input;

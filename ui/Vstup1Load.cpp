@@ -68,13 +68,13 @@ void Tvstup::RestoreInitFile() {
 
 void Tvstup::WriteInitFile() {
     // Only a completed table run leaves inputs to keep; otherwise the init
-    // file of an earlier run stays as it is.
-    if (!Button5->Enabled()) return;
-    const ResultsHeaderData header = SavedHeader();
+    // file of an earlier run stays as it is. What is kept is that run's
+    // inputs, whatever the fields hold now.
+    if (!Button5->Enabled() || !computed_) return;
     // The program is ending: a folder that cannot take the file (an installed
     // copy in a read-only place) keeps its previous init file, without a
     // message at every exit.
-    ::WriteInitFile(header);
+    ::WriteInitFile(computed_->Header);
 }
 
 std::string Tvstup::ReadResultsHeader(std::istream& in) {

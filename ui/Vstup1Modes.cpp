@@ -51,13 +51,6 @@ constexpr int PressureDirect = 0;
 constexpr double SlopeDegreesPerRadian = 57.2957795;
 constexpr int SlopeDecimals = 1;
 
-// One click in degrees from the custom field: mm per 100 m, or MOA.
-double CustomClickValue(int item, const std::string& text) {
-    const double value = StrToFloat(text);
-    if (item == ClickInMm) return std::atan(value * 0.001 * 0.01) * 57.295779;
-    return value * (1.0 / 60);
-}
-
 // Form factor from a coefficient or the reverse; both are the constant times
 // the mass over the diameter squared and the other one. A result that is no
 // number is never written: the event ends with the set-up's message for the
@@ -149,7 +142,7 @@ void Tvstup::UpDown1Click(TObject*, TUDBtnType) {
     const int item = ComboBox2->ItemIndex();
     double click = settings.ClickValue;
     if (item == ClickInMm || item == ClickInMoa) {
-        click = CustomClickValue(item, Edit24->Text());
+        click = CustomClickDegrees(item, StrToFloat(Edit24->Text()));
         if (!(click > 0)) ShowErrorAndAbort(ClickMessage);
     }
     // A count wider than the room between the arrows and "Zero" (three

@@ -3,6 +3,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "compute/RangeTable.h"
 #include "engine/state.h"
@@ -48,6 +49,7 @@ void RaiseSavedTableStep(Tvstup& w, double stepFactor) {
     }
 }
 
+// The option lines of the computation, from the choices its set-up read.
 ResultsOptions OptionLines(const Tvstup& w) {
     ResultsOptions lines;
     lines.VariableCrossWind = w.RadioGroup4->ItemIndex() == CrossWindVariableItem;
@@ -56,36 +58,31 @@ ResultsOptions OptionLines(const Tvstup& w) {
     return lines;
 }
 
-ResultsTable SavedTable(const Tvstup& w, const std::optional<RangeTableSlope>& slope) {
-    const EngineState& e = Engine();
-    ResultsTable table;
-    table.Header = w.SavedHeader();
-    table.Options = OptionLines(w);
+// The kept computation with the columns ticked in the save options and the
+// list's step, scaled along the line of an up/downhill table.
+ResultsTable SavedTable(const ResultsTable& computed) {
+    ResultsTable table = computed;
     const Tnastaveniuloz& o = *nastaveniuloz;
     const TCheckBox* const boxes[ResultColumnCount] = {
         o.CheckBox1, o.CheckBox2, o.CheckBox3, o.CheckBox4, o.CheckBox5,
         o.CheckBox6, o.CheckBox7, o.CheckBox8, o.CheckBox9, o.CheckBox10};
     for (int c = 0; c < ResultColumnCount; ++c) table.Columns[c] = boxes[c]->Checked();
     // The list's step stays as it is; only the saved table uses the scaled one.
-    table.Rows = RangeTableSettingsOf(e, slope ? slope->StepFactor : 1);
-    table.Rows.Slope = slope;
-    table.SlantDistances = w.RadioButton2->Checked();
+    const std::optional<RangeTableSlope>& slope = table.Rows.Slope;
+    table.Rows.RangeStep = Engine().Settings.RangeStep * (slope ? slope->StepFactor : 1);
     return table;
 }
 
 // Writes the file of the chosen kind whole or not at all.
-bool WriteSavedFile(const Tvstup& w, const std::string& path, int kind,
-                    const std::optional<RangeTableSlope>& slope) {
+bool WriteSavedFile(const ResultsTable& computed, const std::string& path, int kind) {
     const TrajectoryArrays& traj = Engine().Traj;
     if (kind == AllDataKind) {
-        const ResultsHeaderData header = w.SavedHeader();
-        const ResultsOptions lines = OptionLines(w);
         return WriteFileAtomically(path, [&](std::ostream& out) {
-            WriteAllDataText(out, header, lines, traj);
+            WriteAllDataText(out, computed.Header, computed.Options, traj);
             return true;
         });
     }
-    const ResultsTable table = SavedTable(w, slope);
+    const ResultsTable table = SavedTable(computed);
     return WriteFileAtomically(path, [&](std::ostream& out) {
         if (kind == SemicolonCsvKind)
             WriteResultsCsv(out, table, traj, CsvDialect::Semicolon);
@@ -106,7 +103,7 @@ void Tvstup::BindSaveHandlers() {
 void Tvstup::Button5Click(TObject*) {
     // Only the table run of a completed computation can be saved; a failed
     // or a searching action disables the button, also for code that presses it.
-    if (!Button5->Enabled() || !nastaveniuloz) return;
+    if (!Button5->Enabled() || !nastaveniuloz || !computed_) return;
     CheckBox12->SetChecked(false);
     nastaveniuloz->ContinueMark = CheckBox12;
     nastaveniuloz->ShowModal();
@@ -117,12 +114,24 @@ void Tvstup::Button5Click(TObject*) {
     TSaveDialog* dialog = csv ? SaveDialog3 : SaveDialog1;
     if (!dialog->Execute()) return;
 
-    const std::optional<RangeTableSlope> slope = SavedTableSlope(RadioButton2->Checked());
+    const std::optional<RangeTableSlope>& slope = computed_->Rows.Slope;
     RaiseSavedTableStep(*this, slope ? slope->StepFactor : 1);
-    if (!WriteSavedFile(*this, dialog->FileName, kind, slope)) ShowMessage(FileWriteFailedMessage);
+    if (!WriteSavedFile(*computed_, dialog->FileName, kind)) ShowMessage(FileWriteFailedMessage);
 }
 
-ResultsHeaderData Tvstup::SavedHeader() const {
+void Tvstup::KeepComputationForFiles(bool slantDistances) {
+    ResultsTable kept;
+    kept.Header = HeaderOfComputation();
+    kept.Options = OptionLines(*this);
+    // The step is the list's when the file is written; the rest of the row
+    // settings (zero range, bullet, click) are the computation's.
+    kept.Rows = RangeTableSettingsOf(Engine());
+    kept.Rows.Slope = SavedTableSlope(slantDistances);
+    kept.SlantDistances = slantDistances;
+    computed_ = std::move(kept);
+}
+
+ResultsHeaderData Tvstup::HeaderOfComputation() const {
     const EngineState& e = Engine();
     ResultsHeaderData h;
     h.AmmoName = Edit33->Text();

@@ -51,6 +51,7 @@ void Tvstup::Button11Click(TObject*) {
     RaiseTableStep(stepFactor);
     WriteSlopeTable(slant, stepFactor);
     ShowDerivedTableControls();
+    KeepComputationForFiles(slant);
     Button5->SetEnabled(true);
     CheckBox8->SetChecked(true);
 }

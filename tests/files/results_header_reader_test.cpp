@@ -8,9 +8,15 @@
 
 #include "engine/setup.h"
 #include "files/ResultsHeaderReader.h"
+#include "platform/sysutils.h"
 #include "tests/files/example_header.h"
 
 namespace {
+
+// The decimal separator the writer is given.
+char writtenSeparator = '.';
+// The click line keeps three decimals of the custom value.
+constexpr double ClickLineRounding = 0.0005;
 
 std::optional<ResultsHeaderRecord> Parse(const std::string& text) {
     std::istringstream in(text);
@@ -70,6 +76,41 @@ TEST(ParseResultsHeader, ClickLines) {
     }
     for (const char* unitless : {"  0.250", "   ", "  MOA"})
         EXPECT_FALSE(Parse(WithValue(text, "1 Click", unitless))) << unitless;
+}
+
+TEST(ParseResultsHeader, ClickChoiceReadsBackInEveryFormAndNotation) {
+    const struct {
+        int item;
+        double value;  // the custom field's number; 0 for a fixed item
+    } rows[] = {
+        {ClickInMm, 10}, {ClickInMm, 7},    {ClickInMm, 5}, {ClickInMm, 7.5}, {ClickInMm, 1},
+        {ClickInMoa, 1}, {ClickInMoa, 0.5}, {4, 0},         {5, 0},           {6, 0},
+        {2, 0},
+    };
+    const HeaderForm forms[] = {HeaderForm::Text, HeaderForm::SemicolonCsv, HeaderForm::CommaCsv};
+    for (char separator : {'.', ','}) {
+        for (const auto& row : rows) {
+            for (HeaderForm form : forms) {
+                ResultsHeaderData header = ExampleHeader();
+                header.ClickItem = row.item;
+                if (row.value != 0) header.ClickValue = CustomClickDegrees(row.item, row.value);
+                std::ostringstream out;
+                // Only the ";" form writes in the locale's notation.
+                writtenSeparator = separator;
+                SetDecimalSeparatorSource([] { return writtenSeparator; });
+                WriteHeaderBlock(out, header, form);
+                SetDecimalSeparatorSource(nullptr);
+                const auto h = Parse(out.str());
+                const std::string where =
+                    std::string(1, separator) + " form " + std::to_string(static_cast<int>(form)) +
+                    " item " + std::to_string(row.item) + " " + std::to_string(row.value);
+                ASSERT_TRUE(h) << where;
+                EXPECT_EQ(h->ClickItem, row.item) << where;
+                EXPECT_EQ(h->CustomClick, row.value != 0) << where;
+                EXPECT_NEAR(h->ClickNumber, row.value, ClickLineRounding) << where;
+            }
+        }
+    }
 }
 
 TEST(ParseResultsHeader, FiveBandsAtMost) {

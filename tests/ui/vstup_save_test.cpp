@@ -115,8 +115,11 @@ TEST_F(Save, StepRaisedOnPointsNineAndTen) {
 TEST_F(Save, SlantFormKeepsTheListStep) {
     W().ComboBox1->SetItemIndex(3);  // 25 m
     W().ComboBox1Change(W().ComboBox1);
-    Engine().Slope = {110 * std::sin(20 / 57.2957795), 110 * std::cos(20 / 57.2957795)};
+    // A target 110 m away along a line 20 degrees up.
     ASSERT_TRUE(W().RadioButton2->Checked());
+    W().Edit7->SetText("110");
+    W().Edit14->SetText("20");
+    ASSERT_EQ(Handle(&Tvstup::Button11Click), "");
     const std::string file = SaveAs(0, "shot.txt");
     EXPECT_TRUE(Has(file, "\n Shooting Up/Downhill  \n \n S.D.[m]    Y [Clicks]"));
     // Rows along the line to the target, 25 × cos 20° m apart horizontally.

@@ -88,8 +88,7 @@ void Tgrafodporu::FormActivate(TObject*) {
 
 void Tgrafodporu::ComputeCurve() {
     // The set-up's reader writes the engine's input records; they must still
-    // describe the last computation afterwards, as "Save", "Add to List" and
-    // the init file write them.
+    // describe the last computation afterwards, as "Add to List" reads them.
     ScopedEngineInput keep;
     Tvstup& w = *vstup;
     EngineState& e = Engine();

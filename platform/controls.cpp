@@ -234,7 +234,7 @@ QFont MergeFont(const QFont& parent, const FontSpec& wanted) {
         font.setPixelSize(FontPixelHeight(t));
     }
     font.setBold(wanted.bold);
-    SkipTextShaping(font);
+    FixTextRendering(font);
     return font;
 }
 

@@ -80,9 +80,11 @@ void AddParametersTab(std::vector<ControlDescription>& c) {
     c.push_back(Make(Kind::UpDown, "UpDown1", u, 46, RowTop(3), 16, 22)
                     .Range(-500, 500, 0)
                     .OnClick("UpDown1Click"));
+    // The count in bold 16 px: "-500" in bold 19 px would be 38 px wide, more
+    // than the 32 px between the arrows and "Zero".
     c.push_back(Make(Kind::Label, "Label12", u, 64, RowTop(3), 30, 22, "0")
                     .Align(taCenter)
-                    .Font({.height = 19, .bold = true}));
+                    .Font({.height = 16, .bold = true}));
     c.push_back(Button("Button8", u, 96, RowTop(3), 36, 22, "Zero").OnClick("Button8Click"));
 
     const char* const b = "GroupBox4";

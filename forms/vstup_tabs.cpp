@@ -358,7 +358,7 @@ void AddExtrasTab(std::vector<ControlDescription>& c) {
                                  {{"Base Diameter (D2):", "Edit61", "0,74", "cal."},
                                   {"Meplat Diameter (D3):", "Edit62", "0,25", "cal."},
                                   {"Barrel Twist:", "Edit12", "30,5", "cm"}}};
-    constexpr int Raise = 3;
+    constexpr int Raise = 2;
     // The first column's captions end at 102 so the longest starts inside
     // the frame.
     const int edges[2] = {102, 262};

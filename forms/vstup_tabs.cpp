@@ -80,9 +80,11 @@ void AddParametersTab(std::vector<ControlDescription>& c) {
     c.push_back(Make(Kind::UpDown, "UpDown1", u, 46, RowTop(3), 16, 22)
                     .Range(-500, 500, 0)
                     .OnClick("UpDown1Click"));
+    // The count in bold 16 px: "-500" in bold 19 px would be 38 px wide, more
+    // than the 32 px between the arrows and "Zero".
     c.push_back(Make(Kind::Label, "Label12", u, 64, RowTop(3), 30, 22, "0")
                     .Align(taCenter)
-                    .Font({.height = 19, .bold = true}));
+                    .Font({.height = 16, .bold = true}));
     c.push_back(Button("Button8", u, 96, RowTop(3), 36, 22, "Zero").OnClick("Button8Click"));
 
     const char* const b = "GroupBox4";
@@ -198,9 +200,11 @@ void AddOthersTab(std::vector<ControlDescription>& c) {
 
     const char* const w = "GroupBox13";
     c.push_back(Group(w, "TabSheet3", 188, 70, 124, 94, "Barrel Twist"));
-    c.push_back(Text("Label46", w, 6, CaptionTop(0), "Bullet Length:"));
+    // The caption and the unit sit closer to the frame than in other groups:
+    // the row is only just wide enough for both.
+    c.push_back(Text("Label46", w, 3, CaptionTop(0), "Bullet Length:"));
     c.push_back(Edit("Edit23", w, 72, RowTop(0), 28, "31,4"));
-    c.push_back(Text("Label47", w, 103, CaptionTop(0), "mm"));
+    c.push_back(Text("Label47", w, 102, CaptionTop(0), "mm"));
     c.push_back(Combo("ComboBox4", w, 6, RowTop(1), 112, "Method Selection",
                       {"A. G. Greenhill", "Sierra", "Charlie Dell"}));
     c.push_back(Button("Button13", w, 6, RowTop(2), 112, 22, "Maximum Barrel Twist")
@@ -212,7 +216,7 @@ void AddOthersTab(std::vector<ControlDescription>& c) {
     c.push_back(Edit("Edit42", r, 86, RowTop(0), 20, "24"));
     c.push_back(Text("Label53", r, 108, CaptionTop(0), "/"));
     c.push_back(Edit("Edit43", r, 113, RowTop(0), 20, "24"));
-    c.push_back(Text("Label54", r, 136, CaptionTop(0), "X"));
+    c.push_back(Text("Label54", r, 134, CaptionTop(0), "X"));
     c.push_back(Text("Label55", r, 6, CaptionTop(1), "Shooting Distance:"));
     c.push_back(Edit("Edit64", r, 100, RowTop(1), 30, "300"));
     c.push_back(Text("Label57", r, 133, CaptionTop(1), "m"));
@@ -338,7 +342,8 @@ void AddExtrasTab(std::vector<ControlDescription>& c) {
 
     // The bullet model of the spin drift: every field starts disabled;
     // "Drift" enables them. Two columns of rows and the drawing at the
-    // right; the rows start higher than in other groups so four fit.
+    // right; the rows start higher than in other groups so four fit, yet
+    // low enough that the frame's top line passes above the first captions.
     const char* const p = "GroupBox15";
     c.push_back(Group(p, "TabSheet5", 2, 88, 460, 108, "Bullet Proportions"));
     struct Field {
@@ -353,8 +358,10 @@ void AddExtrasTab(std::vector<ControlDescription>& c) {
                                  {{"Base Diameter (D2):", "Edit61", "0,74", "cal."},
                                   {"Meplat Diameter (D3):", "Edit62", "0,25", "cal."},
                                   {"Barrel Twist:", "Edit12", "30,5", "cm"}}};
-    constexpr int Raise = 4;
-    const int edges[2] = {101, 262};
+    constexpr int Raise = 2;
+    // The first column's captions end at 102 so the longest starts inside
+    // the frame.
+    const int edges[2] = {102, 262};
     int label = 85;
     for (int column = 0; column < 2; ++column) {
         const int edge = edges[column];

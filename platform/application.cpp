@@ -1,16 +1,24 @@
 #include "platform/application.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QFont>
 #include <QFontDatabase>
 #include <QLocale>
 #include <clocale>
+#include <cstddef>
 #include <cstdio>
 
 #include "platform/base.h"
 #include "platform/qt_private.h"
 #include "platform/services.h"
 #include "platform/sysutils.h"
+
+// The font files compiled into the program.
+extern const unsigned char LiberationSansRegularBytes[];
+extern const std::size_t LiberationSansRegularBytesSize;
+extern const unsigned char LiberationSansBoldBytes[];
+extern const std::size_t LiberationSansBoldBytesSize;
 
 namespace {
 
@@ -20,14 +28,27 @@ char LocaleSeparator() {
     return c ? c : '.';
 }
 
-// The windows name Windows fonts; these machines have metric-compatible
-// Liberation fonts, or at least some sans font.
-void SubstituteFonts() {
-    const QStringList families = QFontDatabase::families();
-    QString sans = "Liberation Sans";
-    if (!families.contains(sans)) sans = families.contains("DejaVu Sans") ? "DejaVu Sans" : "Sans";
+// The windows name Windows fonts; they are drawn in Liberation Sans, which has
+// the same metrics. The program carries its own copy, so every desktop draws
+// the same glyphs at the same widths, whatever fonts it has installed or
+// rejects.
+const char* const WindowsSans = "Liberation Sans";
+
+void AddProgramFonts() {
+    const struct {
+        const unsigned char* bytes;
+        std::size_t size;
+    } fonts[] = {{LiberationSansRegularBytes, LiberationSansRegularBytesSize},
+                 {LiberationSansBoldBytes, LiberationSansBoldBytesSize}};
+    // Qt keeps the last font registered under a family's style, so the
+    // desktop's fonts are read first: where the desktop has Liberation Sans
+    // too, the program's copy still wins in every style.
+    QFontDatabase::families();
+    for (const auto& font : fonts)
+        QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+            reinterpret_cast<const char*>(font.bytes), static_cast<qsizetype>(font.size)));
     for (const char* windowsName : {"MS Sans Serif", "Arial", "Tahoma", "Microsoft Sans Serif"})
-        QFont::insertSubstitution(windowsName, sans);
+        QFont::insertSubstitution(windowsName, WindowsSans);
 }
 
 // Shows a message without ever letting an exception out.
@@ -48,7 +69,7 @@ void InitializePlatform() {
     SetDecimalSeparatorSource(&LocaleSeparator);
     static bool fontsDone = false;
     if (!fontsDone) {
-        SubstituteFonts();
+        AddProgramFonts();
         fontsDone = true;
     }
 }

@@ -194,7 +194,7 @@ QFont ToQFont(const TFont& font) {
     QFont result(QString::fromStdString(font.Name));
     result.setPixelSize(FontPixelHeight(font));
     result.setBold(font.Bold);
-    SkipTextShaping(result);
+    FixTextRendering(result);
     return result;
 }
 

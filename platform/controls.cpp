@@ -234,7 +234,7 @@ QFont MergeFont(const QFont& parent, const FontSpec& wanted) {
         font.setPixelSize(FontPixelHeight(t));
     }
     font.setBold(wanted.bold);
-    SkipTextShaping(font);
+    FixTextRendering(font);
     return font;
 }
 
@@ -479,21 +479,25 @@ void TLabel::SetText(const std::string& text) {
     FitText();
 }
 
-TLabel::Span TLabel::SpanFor(const std::string& text) const {
+QSize TLabel::TextSize(const std::string& text) const {
     const auto* label = static_cast<const QLabel*>(Widget());
-    // The width the label's size hint asks for this text: the text's extent
-    // in the label's font (its advance, or its drawn box where a glyph
-    // overhangs) and the label's margins.
-    const QString shown = QStr(text);
+    // The text's box as the label draws it (lines, tabs and trailing spaces
+    // laid out as in drawing), and the label's margins.
     const QFontMetrics metrics(label->font());
-    const int textWidth =
-        std::max(metrics.horizontalAdvance(shown),
-                 metrics.boundingRect(QRect(0, 0, 2000, 2000), Qt::AlignLeft, shown).width());
+    const QRect drawn =
+        metrics.boundingRect(QRect(0, 0, 4000, 4000), Qt::AlignLeft | Qt::AlignTop, QStr(text));
     const QMargins frame = label->contentsMargins();
-    const int needed = std::max(textWidth + 2 * label->margin() + frame.left() + frame.right(),
-                                label->minimumWidth());
+    const int margins = 2 * label->margin();
+    return {std::max(drawn.width() + margins + frame.left() + frame.right(), label->minimumWidth()),
+            std::max(
+                std::max(drawn.height(), metrics.height()) + margins + frame.top() + frame.bottom(),
+                label->minimumHeight())};
+}
+
+TLabel::Span TLabel::SpanFor(const std::string& text) const {
+    const int needed = TextSize(text).width();
     // A label that sizes itself keeps its left edge.
-    if (autoSize_) return {label->x(), needed};
+    if (autoSize_) return {Left(), needed};
     Span span{placedLeft_, placedWidth_};
     if (needed > span.width) {
         if (alignment_ == taRightJustify) span.left -= needed - span.width;
@@ -506,7 +510,7 @@ TLabel::Span TLabel::SpanFor(const std::string& text) const {
 void TLabel::FitText() {
     auto* label = static_cast<QLabel*>(Widget());
     if (autoSize_) {
-        label->adjustSize();
+        label->resize(TextSize(Text()));
         return;
     }
     const Span span = SpanFor(Text());

@@ -21,6 +21,7 @@
 class QWidget;
 class QImage;
 class QPainter;
+class QSize;
 class TForm;
 class TControl;
 struct ControlSetup;
@@ -201,6 +202,9 @@ class TLabel : public TControl {
     void PaintLook(QPainter& painter) override;
 
   private:
+    // The size that shows `text` whole: the one measure of the label's text,
+    // for its own size and for the room checks alike.
+    QSize TextSize(const std::string& text) const;
     // A label with a width of its own grows when its text is wider, keeping
     // the edge its alignment names (both edges' middle when centred), and
     // goes back to that width for a text that fits, so no text is ever cut.

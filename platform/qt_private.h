@@ -28,12 +28,16 @@ inline QColor ToQColor(TColor c) {
 inline TColor ToTColor(const QColor& c) {
     return RGB(c.red(), c.green(), c.blue());
 }
-// Glyphs at their own advances, with no kerning or ligatures, as the platform
-// the windows were designed for sets text; for Latin text this also skips
-// shaping, most of the cost of laying out the result pane's lines. Every
-// font of the controls and the canvases is set so.
-inline void SkipTextShaping(QFont& font) {
+// Every font of the controls, the forms and the canvases is set so:
+// - glyphs at their own advances, with no kerning or ligatures, as the
+//   platform the windows were designed for sets text; for Latin text this also
+//   skips shaping, most of the cost of laying out the result pane's lines;
+// - light (vertical-only) hinting whatever the desktop's font settings say:
+//   glyphs keep their design advances, so a text is as wide on every desktop,
+//   where full hinting would round each advance to whole pixels.
+inline void FixTextRendering(QFont& font) {
     font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setHintingPreference(QFont::PreferVerticalHinting);
 }
 QFont ToQFont(const TFont& font);
 // The font a control gets from its description: the parent's font with the

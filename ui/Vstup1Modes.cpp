@@ -13,7 +13,6 @@
 #include "engine/state.h"
 #include "platform/sysutils.h"
 #include "ui/Vstup1.h"
-#include "ui/figure_labels.h"
 
 namespace {
 
@@ -145,9 +144,8 @@ void Tvstup::UpDown1Click(TObject*, TUDBtnType) {
         click = CustomClickDegrees(item, StrToFloat(Edit24->Text()));
         if (!(click > 0)) ShowErrorAndAbort(ClickMessage);
     }
-    // A count wider than the room between the arrows and "Zero" (three
-    // digits below zero in the usual font) is refused before anything moves.
-    ShowFigures({{Label12, static_cast<double>(position)}});
+    // Every count of the spinner's range fits between the arrows and "Zero".
+    Label12->SetCaption(IntToStr(position));
     settings.ClickValue = click;
     UpDown1->SetPosition(position);
 

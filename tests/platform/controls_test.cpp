@@ -596,4 +596,29 @@ TEST(RadioButton, CheckingFromCodeRunsClickOnlyForTheCheckedOne) {
     EXPECT_EQ(second, 1);
 }
 
+// A label that sizes itself takes the width the room check measures for its
+// text, whatever the text ends or starts with, so a figure found to fit is
+// drawn in exactly that width.
+TEST(LabelWidth, ASelfSizingLabelTakesTheWidthItsTextIsMeasuredAt) {
+    FormDescription d{.name = "widths"};
+    d.controls.push_back({.name = "Label1", .left = 10, .top = 10, .caption = "x"});
+    d.controls.push_back({.name = "Label2",
+                          .left = 10,
+                          .top = 40,
+                          .caption = "x",
+                          .font = FontSpec{.height = 19, .bold = true}});
+    TestForm form(d);
+    for (const char* name : {"Label1", "Label2"}) {
+        TLabel* label = form.Find<TLabel>(name);
+        for (const char* text :
+             {"0", "-500", "12.5  ", "  7", "fj", "Ballistic Coefficient:", "a\tb", "Step:\n1 m"}) {
+            const TLabel::Span span = label->SpanFor(text);
+            label->SetText(text);
+            EXPECT_EQ(label->Left(), span.left) << name << " \"" << text << "\"";
+            EXPECT_EQ(label->Width(), span.width) << name << " \"" << text << "\"";
+            EXPECT_GE(label->Height(), QFontMetrics(label->Widget()->font()).height()) << name;
+        }
+    }
+}
+
 }  // namespace

@@ -248,7 +248,8 @@ TEST_F(ExtremeInputs, FiguresWiderThanTheirRoomAreRefused) {
         {"123456789012.5 m/s", &p, set({{p.Edit1, "123456789012.5"}}), powder, refused, p.Label1,
          "0"},
         {"a warm cartridge", &p, set({{p.Edit1, "800"}}), powder, "", p.Label1, "811.2"},
-        {"100 clicks down", &w, clickFrom(-99, -100), click, refused, w.Label12, "-99"},
+        {"100 clicks down", &w, clickFrom(-99, -100), click, "", w.Label12, "-100"},
+        {"500 clicks down", &w, clickFrom(-499, -500), click, "", w.Label12, "-500"},
         {"500 clicks up", &w, clickFrom(499, 500), click, "", w.Label12, "500"},
     };
     w.ComboBox7->SetItemIndex(0);
@@ -265,6 +266,19 @@ TEST_F(ExtremeInputs, FiguresWiderThanTheirRoomAreRefused) {
         ExpectFiguresInTheirRoom(*row.window, row.name);
     }
     EXPECT_EQ(w.UpDown1->Position(), 500);
+
+    // Every count of the click counter is taken and shows whole between the
+    // arrows and "Zero", up from "Zero" to the top and down to the bottom.
+    for (TUDBtnType arrow : {btNext, btPrev}) {
+        w.Button8Click(nullptr);
+        for (int clicks = 1; clicks <= 500; ++clicks) {
+            w.UpDown1->ArrowPressed(arrow);
+            const std::string count = std::to_string(arrow == btNext ? clicks : -clicks);
+            ASSERT_TRUE(services_.messages.empty()) << count;
+            ASSERT_EQ(w.Label12->Text(), count);
+            ExpectInItsRoom(*w.Label12, "count " + count);
+        }
+    }
 
     // The step's milliseconds fit their room at every position of its bar.
     for (int position = w.ScrollBar1->Min(); position <= w.ScrollBar1->Max(); ++position) {

@@ -1,4 +1,4 @@
-# Writes a C++ source that holds a file's bytes, so pictures need no file at
+# Writes a C++ source that holds a file's bytes, so pictures and fonts need no file at
 # run time. Called as: cmake -DINPUT=<file> -DOUTPUT=<cpp> -DSYMBOL=<name> -P embed_file.cmake
 file(READ "${INPUT}" hex HEX)
 string(LENGTH "${hex}" digits)

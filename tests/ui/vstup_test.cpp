@@ -241,7 +241,7 @@ TEST(WindowFonts, WindowsNamesMapToAnInstalledSansFont) {
     for (const char* name : {"MS Sans Serif", "Arial"}) {
         QFont font(name);
         font.setPixelSize(11);
-        // Metric-compatible with Arial, from the fonts-liberation package.
+        // Metric-compatible with Arial: the copy the program carries.
         EXPECT_EQ(QFontInfo(font).family().toStdString(), "Liberation Sans") << name;
         const QFontMetrics metrics(font);
         // A missing font draws every letter as the same box.

@@ -149,6 +149,14 @@ const char* const BuiltInDragLines[] = {
 constexpr double ClickRadiansPerDegree = 0.01745329267623711;
 constexpr double MinutesPerDegree = 60;
 
+// A value and the decimals the ";" form rounds it to; that form writes the
+// shortest notation unless `allDecimals` asks for every decimal.
+struct Value {
+    double value = 0;
+    int decimals = 0;
+    bool allDecimals = false;
+};
+
 // One form of the header: picks its formats and prints its numbers.
 class HeaderPrinter {
   public:
@@ -159,11 +167,6 @@ class HeaderPrinter {
         const NumberLine& l = NumberLines[line];
         Numbers(l.formats, {value, l.decimals});
     }
-    // A value and the decimals the ";" form rounds it to.
-    struct Value {
-        double value;
-        int decimals;
-    };
     void Numbers(const char* const (&formats)[3], Value a, Value b = {}, Value c = {}) {
         const char* format = formats[form_];
         if (form_ == static_cast<int>(HeaderForm::SemicolonCsv))
@@ -173,7 +176,14 @@ class HeaderPrinter {
     }
 
   private:
-    static std::string Locale(Value v) { return FloatToStr(RoundToDecimals(v.value, v.decimals)); }
+    static std::string Locale(Value v) {
+        const double rounded = RoundToDecimals(v.value, v.decimals);
+        if (!v.allDecimals) return FloatToStr(rounded);
+        std::string number = FormatLine("%.*f", v.decimals, rounded);
+        const std::size_t point = number.find('.');
+        if (point != std::string::npos) number[point] = DecimalSeparator();
+        return number;
+    }
 
     std::ostream& out_;
     int form_;
@@ -205,30 +215,16 @@ void WriteCoefficientLines(HeaderPrinter& p, const ResultsHeaderData& h) {
     }
 }
 
-// The ";" form writes a custom click in mm/100 m in its shortest notation,
-// where 10, 7 and 5 would read exactly as the fixed items. Those three keep
-// their decimals, "10,000 mm/100m", which the loader takes for the custom
-// value; every other value is written as before.
-void WriteSemicolonMmClick(std::ostream& out, double mm) {
-    const double rounded = RoundToDecimals(mm, 3);
-    std::string number = FloatToStr(rounded);
-    if (rounded == 10 || rounded == 7 || rounded == 5) {
-        number = FormatLine("%.3f", rounded);
-        number[number.find('.')] = DecimalSeparator();
-    }
-    out << FormatLine(MmClickLines[static_cast<int>(HeaderForm::SemicolonCsv)], number.c_str());
-}
-
-void WriteClickLine(std::ostream& out, HeaderPrinter& p, const ResultsHeaderData& h,
-                    HeaderForm form) {
+void WriteClickLine(HeaderPrinter& p, const ResultsHeaderData& h) {
     if (h.ClickItem >= 0 && h.ClickItem <= 6) {
         p.Choice(FixedClickLines[h.ClickItem]);
     } else if (h.ClickItem == ClickInMm) {
         const double mm = std::tan(h.ClickValue * ClickRadiansPerDegree) * 100000;
-        if (form == HeaderForm::SemicolonCsv)
-            WriteSemicolonMmClick(out, mm);
-        else
-            p.Numbers(MmClickLines, {mm, 3});
+        // In its shortest notation the ";" form would write 10, 7 and 5 just
+        // as the fixed items; with their decimals ("10,000 mm/100m") the
+        // loader takes them for the custom value.
+        const double shown = RoundToDecimals(mm, 3);
+        p.Numbers(MmClickLines, {mm, 3, shown == 10 || shown == 7 || shown == 5});
     } else {
         // "Value in MOA", also when no item is selected: a click the loader
         // reads back as the value in use.
@@ -267,7 +263,7 @@ void WriteHeaderBlock(std::ostream& out, const ResultsHeaderData& h, HeaderForm 
     p.Number(SightHeightLine, in.SightHeight * 1000);
     p.Number(DepartureAngleLine, in.DepartureAngle);
     p.Number(ZeroRangeLine, in.ZeroRange);
-    WriteClickLine(out, p, h, form);
+    WriteClickLine(p, h);
     p.Number(TemperatureLine, in.AirTemperature - 273.15);
     p.Number(PressureLine, in.AirPressure * 0.01);
     p.Number(HumidityLine, in.AirHumidity);

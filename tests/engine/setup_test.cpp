@@ -18,6 +18,7 @@
 #include "flight_setup.h"
 #include "platform/base.h"
 #include "platform/sysutils.h"
+#include "run_arrays.h"
 
 namespace {
 
@@ -504,10 +505,7 @@ TEST(TrajectoryArrays, ClearsWhatRunsWroteAndNoMore) {
     auto t = std::make_unique<TrajectoryArrays>();
     // The arrays start as zeros: a first clear has nothing to do.
     EXPECT_EQ(t->WrittenEnd, 0);
-    double* const runArrays[] = {t->TrajTime,           t->TrajRange,          t->TrajHeight,
-                                 t->TrajWindage,        t->TrajVelocityX,      t->TrajVelocityY,
-                                 t->TrajVelocityZ,      t->TrajCrossWind,      t->TrajInclination,
-                                 t->TrajSpecificEnergy, t->TrajDragCoefficient};
+    const auto runArrays = RunArraysOf(*t);
     for (double* a : runArrays) a[49] = 7;
     t->TrajDerivedSeries[49] = 7;
     t->TrajHeight[50] = 7;  // past the mark: no run wrote it
@@ -557,13 +555,9 @@ TEST_F(Setup, RunAfterALongerRunLeavesNoStalePoints) {
         ASSERT_EQ(AbortMessageOf([] { IntegrateTrajectory({}); }), "") << r.name;
         const TrajectoryArrays& t = e.Traj;
         ASSERT_LT(t.LastPointIndex + 10, longLast) << r.name;
-        const double* arrays[] = {t.TrajTime,           t.TrajRange,          t.TrajHeight,
-                                  t.TrajWindage,        t.TrajVelocityX,      t.TrajVelocityY,
-                                  t.TrajVelocityZ,      t.TrajCrossWind,      t.TrajInclination,
-                                  t.TrajSpecificEnergy, t.TrajDragCoefficient};
-        for (int k = 0; k < static_cast<int>(std::size(arrays)); ++k)
-            EXPECT_TRUE(std::all_of(arrays[k] + t.LastPointIndex + 1, arrays[k] + MaxSteps,
-                                    [](double v) { return v == 0; }))
+        const auto arrays = RunArraysOf(t);
+        for (int k = 0; k < static_cast<int>(arrays.size()); ++k)
+            EXPECT_EQ(NonZeroPointsFrom(arrays[k], t.LastPointIndex + 1), 0)
                 << r.name << ", array " << k;
     }
 }

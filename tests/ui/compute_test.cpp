@@ -16,6 +16,7 @@
 #include "platform/base.h"
 #include "platform/sysutils.h"
 #include "platform/testing/scripted_services.h"
+#include "tests/engine/run_arrays.h"
 #include "ui/Vstup1.h"
 
 namespace {
@@ -249,15 +250,9 @@ TEST_F(Compute, ShortTableAfterAFarZeroingLeavesNoZeroingPoints) {
     ASSERT_TRUE(Press());
     const TrajectoryArrays& t = Engine().Traj;
     ASSERT_LT(t.LastPointIndex, 200);
-    const double* arrays[] = {t.TrajTime,           t.TrajRange,          t.TrajHeight,
-                              t.TrajWindage,        t.TrajVelocityX,      t.TrajVelocityY,
-                              t.TrajVelocityZ,      t.TrajCrossWind,      t.TrajInclination,
-                              t.TrajSpecificEnergy, t.TrajDragCoefficient};
-    for (int k = 0; k < static_cast<int>(std::size(arrays)); ++k)
-        EXPECT_EQ(std::count_if(arrays[k] + t.LastPointIndex + 1, arrays[k] + MaxSteps,
-                                [](double v) { return v != 0; }),
-                  0)
-            << "array " << k;
+    const auto arrays = RunArraysOf(t);
+    for (int k = 0; k < static_cast<int>(arrays.size()); ++k)
+        EXPECT_EQ(NonZeroPointsFrom(arrays[k], t.LastPointIndex + 1), 0) << "array " << k;
 }
 
 TEST_F(Compute, TableStepRaise) {
